@@ -1,0 +1,32 @@
+// The way into the help file: which page each help command asks for, and the
+// hand-over of file and command to the platform's help viewer.
+#pragma once
+
+#include <halvora/platform/platform.h>
+
+#include <string>
+#include <string_view>
+
+namespace halvora::help {
+
+inline constexpr std::string_view help_file_name = "tartalom.hlp";
+
+// Values of sugoparancs.
+inline constexpr std::string_view page_contents = "tartalom";
+inline constexpr std::string_view page_index = "index";
+inline constexpr std::string_view page_search = "keres";
+
+// Viewer commands.
+inline constexpr int command_contents = 3;
+inline constexpr int command_index = 3;
+inline constexpr int command_finder = 11;
+
+// The help file beside the program: directory, separator, file name.
+std::string help_file_path(const platform::ProgramInfo& program);
+
+// Sets the viewer's file, then its command by `page` (an unknown page leaves
+// the command as it was), then shows the help.
+void sugas(std::string_view page, platform::HelpViewer& viewer,
+           const platform::ProgramInfo& program);
+
+} // namespace halvora::help

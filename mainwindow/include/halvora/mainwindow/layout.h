@@ -1,0 +1,53 @@
+// The main window as designed: every control's place and size in twips,
+// relative to the client area of its container, and the window's fixed texts.
+#pragma once
+
+#include <string_view>
+
+namespace halvora::layout {
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr int client_width = 5880;
+inline constexpr int client_height = 4095;
+// The outer size that client area makes, border and title bar included.
+inline constexpr int designed_outer_width = 6000;
+inline constexpr int designed_outer_height = 4500;
+
+// Today panel, in the window.
+inline constexpr Rect Label1_4{120, 120, 495, 255};   // year
+inline constexpr Rect Label1_0{720, 120, 975, 255};   // month
+inline constexpr Rect Label1_5{1560, 120, 375, 255};  // day
+inline constexpr Rect Label1_1{2040, 120, 855, 255};  // weekday
+inline constexpr Rect Label1_2{3000, 120, 615, 255};  // clock, bold
+inline constexpr Rect Label1_3{3720, 120, 2055, 255}; // today's names, red
+
+// Search by date, in the window; its controls in Frame1(0).
+inline constexpr Rect Frame1_0{120, 600, 5535, 1215};
+inline constexpr Rect Option1{0, -80, 2655, 375};
+inline constexpr Rect Combo1_0{240, 600, 1335, 315};
+inline constexpr Rect Combo1_1{1680, 600, 615, 315};
+inline constexpr Rect Frame2{2400, 480, 2895, 495};
+inline constexpr Rect Label2{120, 180, 2655, 255}; // in Frame2, blue
+
+// Search by name, in the window; its controls in Frame1(1).
+inline constexpr Rect Frame1_1{120, 2040, 5535, 1215};
+inline constexpr Rect Option2{0, -80, 2895, 375};
+inline constexpr Rect Combo2{240, 480, 2055, 315};
+inline constexpr Rect Frame3{2400, 360, 2895, 495};
+inline constexpr Rect Label3{120, 180, 2655, 255}; // in Frame3, blue
+
+// Bottom row, in the window.
+inline constexpr Rect Command1{240, 3480, 1935, 375};
+inline constexpr Rect Label4{2640, 3480, 1335, 375}; // centred, serif 12 pt bold
+inline constexpr Rect Command2{4320, 3480, 1335, 375};
+
+inline constexpr std::string_view program_title = "Halvora";
+inline constexpr int timer_interval_ms = 150;
+
+} // namespace halvora::layout

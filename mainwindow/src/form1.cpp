@@ -1,0 +1,46 @@
+#include <halvora/mainwindow/form1.h>
+
+namespace halvora {
+
+Form1::Form1(Platform& platform)
+    : platform_(platform) {
+    platform_.frame.set_resize_listener([this] { Form_Resize(); });
+}
+
+Form1::~Form1() {
+    // The frame may outlive the window's logic; it must not call back into it.
+    platform_.frame.set_resize_listener({});
+    close_about();
+}
+
+void Form1::nevek() {
+    const std::string_view outcome = napszerint(honap, nap);
+    if (outcome == honapbaj || outcome == napbaj) {
+        hiba = outcome;
+    } else {
+        napnevek = outcome;
+    }
+}
+
+void Form1::feltolt() {
+    fill_choice_lists(Combo1[0], Combo1[1], Combo2);
+}
+
+void Form1::modosit() {
+    fit_day_list(Combo1[0], Combo1[1]);
+}
+
+void Form1::idopont() {
+    const std::string_view outcome = nevszerint(Combo2.text());
+    if (outcome == nevbaj) {
+        hiba = outcome;
+    } else {
+        datumok = outcome;
+    }
+}
+
+void Form1::warn(std::string_view text) {
+    platform_.message_box.show(text, layout::program_title, platform::message_style_warning);
+}
+
+} // namespace halvora

@@ -1,0 +1,51 @@
+#include <halvora/mainwindow/form1.h>
+
+#include <string>
+
+namespace halvora {
+
+void Form1::Form_Load() {
+    // The toolkit loads a window once; a second load would fill the lists twice.
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+
+    nezet = "mini";
+    platform_.frame.set_left(centred_left(layout::designed_outer_width));
+    pozicio = 1;
+    villogas = true;
+    szin = {0, 1, 2};
+
+    // One reading of the clock for the whole panel, so its texts cannot
+    // straddle midnight.
+    const Moment now = platform_.clock.now();
+    const RegionalSettings& regional = platform_.regional.settings();
+    Label1[4].set_text(datumszoveg(pattern_year, now, regional));
+    Label1[5].set_text(datumszoveg(pattern_day, now, regional));
+    Label1[0].set_text(honapnev(datumszoveg(pattern_month, now, regional)));
+    Label1[1].set_text(hetnapnev(datumszoveg(pattern_weekday, now, regional)));
+    Label1[2].set_text(datumszoveg(pattern_clock, now, regional));
+    shown_day_ = ShownDay{now.year, now.month, now.day};
+
+    honap = datumszoveg(pattern_month, now, regional);
+    nap = day_numeral(now);
+    feltolt();
+    nevek();
+    Label1[3].set_text(napnevek + std::string(napja_suffix));
+
+    // Option1 is on from the design; setting it keeps the pair exclusive even
+    // if a click on Option2 came before the load.
+    Option1.set_value(true);
+    Option2.set_value(false);
+    Combo2.set_enabled(false);
+    Combo2.set_text("");
+    Combo1[0].set_enabled(true);
+    Combo1[1].set_enabled(true);
+    for (ComboBox& list : Combo1) {
+        list.set_list_index(0);
+        list.set_text(list.item(list.list_index()));
+    }
+}
+
+} // namespace halvora

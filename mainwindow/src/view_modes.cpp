@@ -1,0 +1,140 @@
+#include <halvora/mainwindow/form1.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+namespace halvora {
+namespace {
+
+constexpr std::string_view mode_mini = "mini";
+constexpr std::string_view mode_cimsor = "cimsor";
+constexpr std::string_view mode_teljes = "teljes";
+
+constexpr int mini_height = 900;
+constexpr int teljes_height = layout::designed_outer_height;
+// The least height the frame allows: the title bar alone.
+constexpr int cimsor_height = 0;
+constexpr int mode_width = layout::designed_outer_width;
+
+// How far a size may stray before the rule pulls it back (bounds inclusive).
+constexpr int height_tolerance = 10;
+constexpr int width_tolerance = 10;
+constexpr int cimsor_highest = 410;
+
+bool within(int value, int centre, int tolerance) {
+    return value >= centre - tolerance && value <= centre + tolerance;
+}
+
+bool fits_title_bar(const platform::WindowFrame& frame) {
+    return frame.height() <= cimsor_highest && frame.width() <= mode_width + width_tolerance;
+}
+
+bool in_range(int index, std::size_t size) {
+    return index >= 0 && static_cast<std::size_t>(index) < size;
+}
+
+} // namespace
+
+void Form1::pipavaltas() {
+    if (nezet == mode_cimsor) {
+        cimsor.set_checked(true);
+        mini.set_checked(false);
+        teljes.set_checked(false);
+        caption.set_text(cimsorszoveg());
+        platform_.frame.set_height(cimsor_height);
+        // A frame already at its least height raises no resize, yet a window
+        // too high or too wide for the title bar alone must still fall back.
+        if (nezet == mode_cimsor && !fits_title_bar(platform_.frame)) {
+            Form_Resize();
+        }
+    } else if (nezet == mode_mini) {
+        cimsor.set_checked(false);
+        mini.set_checked(true);
+        teljes.set_checked(false);
+        caption.set_text(layout::program_title);
+        platform_.frame.set_height(mini_height);
+    } else if (nezet == mode_teljes) {
+        cimsor.set_checked(false);
+        mini.set_checked(false);
+        teljes.set_checked(true);
+        caption.set_text(layout::program_title);
+        platform_.frame.set_height(teljes_height);
+    }
+}
+
+// Each size set here raises this handler again inside the setting call. The
+// sizes set satisfy the rule, and the frame raises only on a real change, so
+// the nesting ends; a fall-back from "cimsor" may be repeated by a nested run
+// that still sees "cimsor", with the same outcome.
+void Form1::Form_Resize() {
+    platform::WindowFrame& frame = platform_.frame;
+    if (nezet == mode_mini) {
+        if (!within(frame.height(), mini_height, height_tolerance)) {
+            frame.set_height(mini_height);
+        }
+        if (!within(frame.width(), mode_width, width_tolerance)) {
+            frame.set_width(mode_width);
+        }
+    } else if (nezet == mode_cimsor) {
+        if (frame.height() > cimsor_highest) {
+            frame.set_height(mini_height);
+            frame.set_width(mode_width);
+            nezet = mode_mini;
+            pipavaltas();
+        }
+        if (frame.width() > mode_width + width_tolerance) {
+            frame.set_width(mode_width);
+            frame.set_height(mini_height);
+            nezet = mode_mini;
+            pipavaltas();
+        }
+    }
+    centre_at_top();
+}
+
+int Form1::centred_left(int window_width) const {
+    const long long left = (static_cast<long long>(platform_.screen.width()) - window_width) / 2;
+    return static_cast<int>(std::clamp<long long>(left, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+void Form1::centre_at_top() {
+    platform_.frame.set_left(centred_left(platform_.frame.width()));
+    platform_.frame.set_top(0);
+}
+
+void Form1::cimsor_Click() {
+    nezet = mode_cimsor;
+    pipavaltas();
+}
+
+void Form1::mini_Click() {
+    nezet = mode_mini;
+    pipavaltas();
+}
+
+void Form1::teljes_Click() {
+    nezet = mode_teljes;
+    pipavaltas();
+}
+
+void Form1::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
+    if (Button == right_button) {
+        platform_.popup_menu.open(platform::MenuItemId::mini);
+    }
+}
+
+void Form1::Frame1_MouseDown(int Index, int Button, int Shift, float X, float Y) {
+    if (in_range(Index, 2)) {
+        Form_MouseDown(Button, Shift, X, Y);
+    }
+}
+
+void Form1::Label1_MouseDown(int Index, int Button, int Shift, float X, float Y) {
+    if (in_range(Index, Label1.size())) {
+        Form_MouseDown(Button, Shift, X, Y);
+    }
+}
+
+} // namespace halvora

@@ -1,0 +1,201 @@
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace halvora::testing {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+void search_by_date(Window& w, std::string_view month, std::string_view day) {
+    Window::type(w.form.Combo1[0], month);
+    Window::type(w.form.Combo1[1], day);
+    w.form.Command1_Click();
+}
+
+void search_by_name(Window& w, std::string_view name) {
+    Window::type(w.form.Combo2, name);
+    w.form.Command1_Click();
+}
+
+// Each search starts from D1: a search for március 15 shows "Kristóf".
+TEST(SearchByDate, EveryOutcomeOfTheStateTable) {
+    struct Case {
+        std::string month;
+        std::string day;
+        Messages messages;
+        std::string month_after;
+        std::string day_after;
+        std::string label2;
+    };
+    const std::vector<Case> cases = {
+        {"március", " 7", {}, "március", " 7", "Tamás"},
+        {"March", " 7", {}, "March", " 7", "Tamás"},
+        {"március", "7.", {}, "március", "7.", "Tamás"},
+        {"március", " 7 ", {}, "március", " 7 ", "Tamás"},
+        {"március", "29", {}, "március", "29", "Auguszta"},
+        {"március", "1e1", {}, "március", "1e1", "Ildikó"},
+        {"február", " 29", {}, "február", " 29", ""},
+        {"", " 1", {"Állíts be egy dátumot!"}, "", " 1", ""},
+        {"január", "", {"Állíts be egy dátumot!"}, "január", "", ""},
+        {"február", "30", {"Ilyen nap nem létezik!"}, "február", "", ""},
+        {"április", "31", {"Ilyen nap nem létezik!"}, "április", "", ""},
+        {"március", "abc", {"Ilyen nap nem létezik!"}, "március", "", ""},
+        {"március", " ", {"Ilyen nap nem létezik!"}, "március", "", ""},
+        {"március", "7.5", {"Ilyen nap nem létezik!"}, "március", "", ""},
+        {"március", "-7", {"Ilyen nap nem létezik!"}, "március", "", ""},
+        {"március", std::string(400, '9'), {"Ilyen nap nem létezik!"}, "március", "", ""},
+        {"Március", " 15", {"Ilyen hónap nem létezik!"}, "", " 15", ""},
+        {"marcius", " 15", {"Ilyen hónap nem létezik!"}, "", " 15", ""},
+        {" március", " 15", {"Ilyen hónap nem létezik!"}, "", " 15", ""},
+        {"Március", "30x", {"Ilyen hónap nem létezik!"}, "", "30x", ""},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.start();
+        search_by_date(w, "március", " 15");
+        ASSERT_EQ(w.form.Label2.text(), "Kristóf");
+
+        search_by_date(w, c.month, c.day);
+        const std::string why = c.month + "/" + c.day;
+        EXPECT_EQ(w.take_messages(), c.messages) << why;
+        EXPECT_EQ(w.form.Combo1[0].text(), c.month_after) << why;
+        EXPECT_EQ(w.form.Combo1[1].text(), c.day_after) << why;
+        EXPECT_EQ(w.form.Label2.text(), c.label2) << why;
+        EXPECT_EQ(w.form.hibas, !c.messages.empty()) << why;
+        EXPECT_EQ(w.form.hiba, "") << why;
+        // A failed lookup keeps the names of the last one that succeeded.
+        if (!c.messages.empty()) {
+            EXPECT_EQ(w.form.napnevek, "Kristóf") << why;
+        }
+        EXPECT_TRUE(w.form.Option1.value());
+        EXPECT_TRUE(w.form.Combo1[0].enabled());
+        EXPECT_TRUE(w.form.Label3.text().empty());
+    }
+}
+
+TEST(SearchByName, EveryOutcomeOfTheStateTable) {
+    struct Case {
+        std::string name;
+        Messages messages;
+        std::string name_after;
+        std::string label3;
+    };
+    const std::vector<Case> cases = {
+        {"Simon", {}, "Simon", "január 5. október 28."},
+        {"Lõrinc", {}, "Lõrinc", " augusztus 10. szeptember 5."},
+        {"", {"Válassz nevet a listából!"}, "", ""},
+        {"ábel", {"Ilyen név nem létezik!"}, "", ""},
+        {" Abigél", {"Ilyen név nem létezik!"}, "", ""},
+        {"Genovéva, Benjámin", {"Ilyen név nem létezik!"}, "", ""},
+        {"L\xC5\x91rinc", {"Ilyen név nem létezik!"}, "", ""},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.start();
+        w.form.Option2_Click();
+        search_by_name(w, "Abigél");
+        ASSERT_EQ(w.form.Label3.text(), " február 9.");
+
+        search_by_name(w, c.name);
+        EXPECT_EQ(w.take_messages(), c.messages) << c.name;
+        EXPECT_EQ(w.form.Combo2.text(), c.name_after) << c.name;
+        EXPECT_EQ(w.form.Label3.text(), c.label3) << c.name;
+        EXPECT_EQ(w.form.hiba, "") << c.name;
+        if (!c.messages.empty()) {
+            EXPECT_EQ(w.form.datumok, " február 9.") << c.name;
+        }
+        EXPECT_FALSE(w.form.Option1.value());
+        EXPECT_TRUE(w.form.Label2.text().empty());
+    }
+}
+
+TEST(Searches, SwitchingModesEmptiesTheOtherPanelAndDoesNotRestoreIt) {
+    Window w;
+    w.start();
+    search_by_date(w, "március", " 15");
+
+    w.form.Option2_Click();
+    EXPECT_FALSE(w.form.Option1.value());
+    EXPECT_TRUE(w.form.Combo2.enabled());
+    EXPECT_EQ(w.form.Label2.text(), "");
+    EXPECT_EQ(w.form.Combo1[0].text(), "");
+    EXPECT_EQ(w.form.Combo1[1].text(), "");
+    EXPECT_FALSE(w.form.Combo1[0].enabled());
+    EXPECT_FALSE(w.form.Combo1[1].enabled());
+    w.form.Command1_Click();
+    EXPECT_EQ(w.take_messages(), Messages{"Válassz nevet a listából!"});
+
+    search_by_name(w, "Simon");
+    w.form.Option1_Click();
+    EXPECT_FALSE(w.form.Option2.value());
+    EXPECT_FALSE(w.form.Combo2.enabled());
+    EXPECT_EQ(w.form.Combo2.text(), "");
+    EXPECT_EQ(w.form.Label3.text(), "");
+    EXPECT_TRUE(w.form.Combo1[0].enabled());
+    EXPECT_TRUE(w.form.Combo1[1].enabled());
+    w.form.Command1_Click();
+    EXPECT_EQ(w.take_messages(), Messages{"Állíts be egy dátumot!"});
+
+    // Clicking the button of the mode in force changes nothing that shows.
+    search_by_date(w, "március", " 15");
+    w.form.Option1_Click();
+    EXPECT_EQ(w.form.Label2.text(), "Kristóf");
+    EXPECT_EQ(w.form.Combo1[0].text(), "március");
+}
+
+// A system whose month names the calendar does not know leaves "honapbaj"
+// from the today lookup; no search reports it as its own fault.
+TEST(Searches, AStaleSentinelRaisesNoFalseAlarm) {
+    Window w(fakes::moment_at(2026, 12, 5, 7, 5), fakes::german_settings());
+    w.start();
+    ASSERT_EQ(w.form.hiba, "honapbaj");
+    search_by_date(w, "március", " 15");
+    EXPECT_TRUE(w.take_messages().empty());
+    EXPECT_EQ(w.form.Combo1[0].text(), "március");
+    EXPECT_EQ(w.form.Label2.text(), "Kristóf");
+
+    // The midnight refresh leaves one again; a search by name ignores it too.
+    w.clock.set(fakes::moment_at(2026, 12, 6, 0, 0));
+    w.form.Timer1_Timer();
+    ASSERT_EQ(w.form.hiba, "honapbaj");
+    EXPECT_EQ(w.form.Label1[3].text(), "Kristóf napja") << "names of the last good lookup";
+    w.form.Option2_Click();
+    search_by_name(w, "Simon");
+    EXPECT_TRUE(w.take_messages().empty());
+    EXPECT_EQ(w.form.Label3.text(), "január 5. október 28.");
+}
+
+TEST(Searches, TheDayListFollowsTheMonthWhenTheFocusLeaves) {
+    struct Step {
+        std::string month;
+        int index;
+        int count;
+        std::string last;
+    };
+    const std::vector<Step> steps = {
+        {"február", 0, 28, " 28"},   {"április", 0, 30, "30"},  {"december", 1, 31, "31"},
+        {"szeptember", 1, 30, "30"}, {"február", 0, 28, " 28"}, {"március", 0, 31, "31"},
+        {"Február", 0, 31, "31"},    {"február", 7, 31, "31"},  {"február", -1, 31, "31"},
+    };
+    Window w;
+    w.start();
+    for (const auto& s : steps) {
+        const int before = w.form.Combo1[1].count();
+        Window::type(w.form.Combo1[0], s.month);
+        EXPECT_EQ(w.form.Combo1[1].count(), before) << "nothing moves before the focus leaves";
+        bool cancel = false;
+        w.form.Combo1_Validate(s.index, cancel);
+        EXPECT_FALSE(cancel);
+        EXPECT_EQ(w.form.Combo1[1].count(), s.count) << s.month << " " << s.index;
+        EXPECT_EQ(w.form.Combo1[1].items().back(), s.last) << s.month << " " << s.index;
+    }
+    EXPECT_EQ(w.form.Combo1[1].item(27), " 28");
+    EXPECT_EQ(w.form.Combo1[1].item(28), "29");
+}
+
+} // namespace
+} // namespace halvora::testing

@@ -1,0 +1,103 @@
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace halvora::testing {
+namespace {
+
+using fakes::moment_at;
+
+// The top row from left to right, Label1(4), (0), (5), (1), (2), (3), joined by "|".
+std::string top_row(const Form1& f) {
+    const auto& l = f.Label1;
+    return l[4].text() + "|" + l[0].text() + "|" + l[5].text() + "|" + l[1].text() + "|" +
+           l[2].text() + "|" + l[3].text();
+}
+
+TEST(Startup, TheTodayPanelOnEachSystem) {
+    const struct {
+        std::string system;
+        Moment now;
+        const RegionalSettings& settings;
+        std::string top_row, honap, nap, hiba;
+    } cases[] = {
+        {"English", moment_at(2026, 12, 5, 7, 5), fakes::english_settings(),
+         "2026. |december| 5.|Szombat|07:05|Vilma napja", "December", "5", ""},
+        {"Hungarian", moment_at(2026, 12, 5, 7, 5), fakes::hungarian_settings(),
+         "2026. |december| 5.|szombat|07:05|Vilma napja", "december", "5", ""},
+        {"Hungarian Monday", moment_at(2026, 12, 7, 23, 59), fakes::hungarian_settings(),
+         "2026. |december| 7.|h\xC3\xA9tf\xC5\x91|23:59|Ambrus napja", "december", "7", ""},
+        {"German", moment_at(2026, 12, 5, 7, 5), fakes::german_settings(),
+         "2026. |Dezember| 5.|Samstag|07:05| napja", "Dezember", "5", "honapbaj"},
+        {"leap day", moment_at(2028, 2, 29, 0, 0), fakes::english_settings(),
+         "2028. |február| 29.|Kedd|00:00| napja", "February", "29", ""},
+        {"new year", moment_at(2027, 1, 1, 12, 30), fakes::english_settings(),
+         "2027. |január| 1.|Péntek|12:30|Fruzsina napja", "January", "1", ""},
+    };
+    for (const auto& c : cases) {
+        Window w(c.now, c.settings);
+        w.start();
+        EXPECT_EQ(top_row(w.form), c.top_row) << c.system;
+        EXPECT_EQ(w.form.honap, c.honap) << c.system;
+        EXPECT_EQ(w.form.nap, c.nap) << c.system;
+        EXPECT_EQ(w.form.hiba, c.hiba) << c.system;
+        EXPECT_TRUE(w.messages.shown.empty()) << c.system;
+    }
+}
+
+TEST(Startup, LeavesTheSearchByDateReadyAndTheWindowInModeMini) {
+    Window w;
+    w.frame.drag_to(7000, 4500); // whatever size the toolkit starts with
+    w.form.Form_Load();
+    EXPECT_EQ(w.frame.left(), (19200 - 6000) / 2) << "centred by the designed width";
+    w.frame.show();
+
+    const Form1& f = w.form;
+    EXPECT_TRUE(f.Option1.value());
+    EXPECT_FALSE(f.Option2.value());
+    EXPECT_TRUE(f.Combo1[0].enabled());
+    EXPECT_TRUE(f.Combo1[1].enabled());
+    EXPECT_EQ(f.Combo1[0].text(), "január");
+    EXPECT_EQ(f.Combo1[1].text(), " 1");
+    EXPECT_EQ(f.Combo1[0].list_index(), 0);
+    EXPECT_EQ(f.Combo1[1].list_index(), 0);
+    EXPECT_FALSE(f.Combo2.enabled());
+    EXPECT_EQ(f.Combo2.text(), "");
+    EXPECT_EQ(f.Combo2.list_index(), -1);
+    EXPECT_EQ(f.Label2.text(), "");
+    EXPECT_EQ(f.Label3.text(), "");
+    EXPECT_EQ(f.Combo1[0].count(), 12);
+    EXPECT_EQ(f.Combo1[1].count(), 31);
+    EXPECT_EQ(f.Combo2.count(), 436);
+
+    EXPECT_EQ(f.nezet, "mini");
+    EXPECT_EQ(f.caption.text(), "Halvora");
+    EXPECT_FALSE(f.cimsor.checked());
+    EXPECT_TRUE(f.mini.checked());
+    EXPECT_FALSE(f.teljes.checked());
+    EXPECT_EQ(w.frame.width(), 6000);
+    EXPECT_EQ(w.frame.height(), 900);
+    EXPECT_EQ(w.frame.left(), 6600);
+    EXPECT_EQ(w.frame.top(), 0);
+
+    EXPECT_EQ(f.pozicio, 1);
+    EXPECT_TRUE(f.villogas);
+    EXPECT_EQ(f.szin, (std::array<std::uint8_t, 3>{0, 1, 2}));
+    EXPECT_EQ(f.Label1[3].colour(), red);
+}
+
+TEST(Startup, ASecondLoadChangesNothing) {
+    Window w;
+    w.start();
+    w.clock.advance_minutes(60 * 24);
+    w.form.Form_Load();
+    EXPECT_EQ(w.form.Combo1[0].count(), 12);
+    EXPECT_EQ(w.form.Combo2.count(), 436);
+    EXPECT_EQ(w.form.Label1[5].text(), " 5.");
+}
+
+} // namespace
+} // namespace halvora::testing

@@ -1,0 +1,172 @@
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace halvora::testing {
+namespace {
+
+constexpr int screen_width = 19200;
+
+// What a user sees of the mode: size, place, caption and the one check mark.
+void expect_mode(const Window& w, const std::string& nezet, int width, int height,
+                 const std::string& why) {
+    const Form1& f = w.form;
+    EXPECT_EQ(f.nezet, nezet) << why;
+    EXPECT_EQ(w.frame.width(), width) << why;
+    EXPECT_EQ(w.frame.height(), height) << why;
+    EXPECT_EQ(w.frame.left(), (screen_width - width) / 2) << why;
+    EXPECT_EQ(w.frame.top(), 0) << why;
+    EXPECT_EQ(f.caption.text(), nezet == "cimsor" ? f.cimsorszoveg() : "Halvora") << why;
+    EXPECT_EQ(f.cimsor.checked(), nezet == "cimsor") << why;
+    EXPECT_EQ(f.mini.checked(), nezet == "mini") << why;
+    EXPECT_EQ(f.teljes.checked(), nezet == "teljes") << why;
+    EXPECT_FALSE(w.frame.runaway()) << why;
+    EXPECT_LE(w.frame.deepest_nesting(), 8) << why;
+}
+
+struct Expected {
+    std::string nezet;
+    int width;
+    int height;
+};
+
+struct Step {
+    std::string what;
+    std::function<void(Window&)> act;
+    Expected low_title_bar;  // a frame whose least height is 405
+    Expected high_title_bar; // a frame whose least height is 450
+};
+
+TEST(ViewModes, EveryTransitionOnFramesWithBothLeastHeights) {
+    const Expected mini{"mini", 6000, 900};
+    const Expected teljes{"teljes", 6000, 4500};
+    const std::vector<Step> steps = {
+        {"start", [](Window&) {}, mini, mini},
+        {"Keresés", [](Window& w) { w.form.teljes_Click(); }, teljes, teljes},
+        {"teljes is free",
+         [](Window& w) { w.frame.drag_to(7000, 5000); },
+         {"teljes", 7000, 5000},
+         {"teljes", 7000, 5000}},
+        {"Normál after widening", [](Window& w) { w.form.mini_Click(); }, mini, mini},
+        {"Csak címsor", [](Window& w) { w.form.cimsor_Click(); }, {"cimsor", 6000, 405}, mini},
+        {"Csak címsor again",
+         [](Window& w) { w.form.cimsor_Click(); },
+         {"cimsor", 6000, 405},
+         mini},
+        {"cimsor, dragged to 410",
+         [](Window& w) { w.frame.drag_to(6010, 410); },
+         {"cimsor", 6010, 410},
+         {"mini", 6010, 900}},
+        {"cimsor, dragged higher", [](Window& w) { w.frame.drag_to(6000, 411); }, mini, mini},
+        {"Csak címsor", [](Window& w) { w.form.cimsor_Click(); }, {"cimsor", 6000, 405}, mini},
+        {"cimsor, dragged wider", [](Window& w) { w.frame.drag_to(6011, 405); }, mini, mini},
+        {"Keresés", [](Window& w) { w.form.teljes_Click(); }, teljes, teljes},
+        {"widened in teljes",
+         [](Window& w) { w.frame.drag_to(8000, 4500); },
+         {"teljes", 8000, 4500},
+         {"teljes", 8000, 4500}},
+        {"Csak címsor when wide", [](Window& w) { w.form.cimsor_Click(); }, mini, mini},
+        {"Keresés", [](Window& w) { w.form.teljes_Click(); }, teljes, teljes},
+        {"teljes at the title bar's height",
+         [](Window& w) { w.frame.drag_to(8000, 300); },
+         {"teljes", 8000, 405},
+         {"teljes", 8000, 450}},
+        {"Csak címsor at that height", [](Window& w) { w.form.cimsor_Click(); }, mini, mini},
+        {"Normál in mini", [](Window& w) { w.form.mini_Click(); }, mini, mini},
+    };
+    for (const int least_height : {405, 450}) {
+        Window w(fakes::moment_at(2026, 12, 5, 7, 5), fakes::english_settings(), least_height);
+        w.start();
+        for (const auto& step : steps) {
+            w.frame.reset_counts();
+            step.act(w);
+            const Expected& e = least_height == 405 ? step.low_title_bar : step.high_title_bar;
+            expect_mode(w, e.nezet, e.width, e.height,
+                        step.what + " (least height " + std::to_string(least_height) + ")");
+        }
+    }
+}
+
+TEST(ViewModes, MiniKeepsASizeInsideItsToleranceAndPullsBackAnyOther) {
+    const struct {
+        int width;
+        int height;
+        int kept_width;
+        int kept_height;
+    } cases[] = {
+        {6000, 890, 6000, 890}, {6000, 910, 6000, 910}, {5990, 900, 5990, 900},
+        {6010, 905, 6010, 905}, {6000, 889, 6000, 900}, {6000, 911, 6000, 900},
+        {5989, 900, 6000, 900}, {6011, 900, 6000, 900}, {9000, 3000, 6000, 900},
+        {100, 405, 6000, 900},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.start();
+        w.frame.drag_to(c.width, c.height);
+        expect_mode(w, "mini", c.kept_width, c.kept_height,
+                    std::to_string(c.width) + "x" + std::to_string(c.height));
+    }
+}
+
+TEST(ViewModes, AMovedWindowStaysUntilTheNextResize) {
+    Window w;
+    w.start();
+    w.frame.move_to(100, 700);
+    w.form.mini_Click(); // the same size: no resize
+    EXPECT_EQ(w.frame.left(), 100);
+    EXPECT_EQ(w.frame.top(), 700);
+    w.form.teljes_Click();
+    EXPECT_EQ(w.frame.left(), 6600);
+    EXPECT_EQ(w.frame.top(), 0);
+}
+
+// A frame that cannot take the mode's size keeps what it can; the nesting ends.
+TEST(ViewModes, AFrameThatRefusesTheModeSizeStillEndsTheNesting) {
+    Window w(fakes::moment_at(2026, 12, 5, 7, 5), fakes::english_settings(), 1000);
+    w.frame.set_least_width(7000);
+    w.start();
+    expect_mode(w, "mini", 7000, 1000, "too large for mini");
+    w.form.cimsor_Click();
+    expect_mode(w, "mini", 7000, 1000, "too large for cimsor");
+    w.form.teljes_Click();
+    expect_mode(w, "teljes", 7000, 4500, "teljes");
+}
+
+TEST(PopupMenu, OpensOnlyForTheRightButtonOnTheFreeAreaAFrameOrALabel) {
+    using Press = std::function<void(Form1&)>;
+    const struct {
+        std::string what;
+        Press press;
+        bool opens;
+    } cases[] = {
+        {"free area, right", [](Form1& f) { f.Form_MouseDown(2, 0, 10, 10); }, true},
+        {"free area, left", [](Form1& f) { f.Form_MouseDown(1, 0, 10, 10); }, false},
+        {"free area, middle", [](Form1& f) { f.Form_MouseDown(4, 0, 10, 10); }, false},
+        {"free area, right with shift", [](Form1& f) { f.Form_MouseDown(2, 1, 0, 0); }, true},
+        {"Frame1(0), right", [](Form1& f) { f.Frame1_MouseDown(0, 2, 0, 0, 0); }, true},
+        {"Frame1(1), right", [](Form1& f) { f.Frame1_MouseDown(1, 2, 0, 0, 0); }, true},
+        {"Frame1(1), left", [](Form1& f) { f.Frame1_MouseDown(1, 1, 0, 0, 0); }, false},
+        {"Frame1(2)", [](Form1& f) { f.Frame1_MouseDown(2, 2, 0, 0, 0); }, false},
+        {"Label1(0), right", [](Form1& f) { f.Label1_MouseDown(0, 2, 0, 0, 0); }, true},
+        {"Label1(2), right", [](Form1& f) { f.Label1_MouseDown(2, 2, 0, 0, 0); }, true},
+        {"Label1(5), right", [](Form1& f) { f.Label1_MouseDown(5, 2, 0, 0, 0); }, true},
+        {"Label1(2), left", [](Form1& f) { f.Label1_MouseDown(2, 1, 0, 0, 0); }, false},
+        {"Label1(6)", [](Form1& f) { f.Label1_MouseDown(6, 2, 0, 0, 0); }, false},
+        {"Label1(-1)", [](Form1& f) { f.Label1_MouseDown(-1, 2, 0, 0, 0); }, false},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.start();
+        c.press(w.form);
+        const std::vector<platform::MenuItemId> expected =
+            c.opens ? std::vector{platform::MenuItemId::mini} : std::vector<platform::MenuItemId>{};
+        EXPECT_EQ(w.popup.opened, expected) << c.what;
+    }
+}
+
+} // namespace
+} // namespace halvora::testing
