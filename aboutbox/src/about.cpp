@@ -1,4 +1,5 @@
 #include <halvora/aboutbox/about.h>
+#include <halvora/version.h>
 
 #include <limits>
 #include <string>
@@ -22,7 +23,7 @@ int offset_by(int position, int offset) {
 } // namespace
 
 ProgramVersion program_version() {
-    return ProgramVersion{HALVORA_VERSION_MAJOR, HALVORA_VERSION_MINOR, HALVORA_VERSION_PATCH};
+    return ProgramVersion{version::major, version::minor, version::revision};
 }
 
 void about::Form_Load(int main_left, int main_top) {

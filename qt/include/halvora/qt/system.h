@@ -1,0 +1,57 @@
+// The system's clock, regional settings, random numbers, screen and program
+// directory, as Qt reports them.
+#pragma once
+
+#include <halvora/platform/platform.h>
+
+#include <QString>
+
+class QLocale;
+class QWidget;
+
+namespace halvora::qt {
+
+class SystemClock final : public platform::Clock {
+public:
+    [[nodiscard]] Moment now() const override;
+};
+
+// Read once from the system's locale: the names do not change while we run.
+class SystemRegional final : public platform::Regional {
+public:
+    SystemRegional();
+    explicit SystemRegional(const QLocale& locale);
+    [[nodiscard]] const RegionalSettings& settings() const override { return settings_; }
+
+private:
+    RegionalSettings settings_;
+};
+
+// The separator between hours and minutes in a Qt time format such as
+// "HH:mm" or "h.mm": the first character between the hour and the minute
+// fields that is neither a letter nor a quote; ":" when there is none.
+QString time_separator_of(const QString& time_format);
+
+class SystemRandom final : public platform::RandomSource {
+public:
+    double next() override;
+};
+
+// The width of the screen the main window is on.
+class WindowScreen final : public platform::Screen {
+public:
+    explicit WindowScreen(const QWidget& window)
+        : window_(window) {}
+    [[nodiscard]] int width() const override;
+
+private:
+    const QWidget& window_;
+};
+
+class RunningProgram final : public platform::ProgramInfo {
+public:
+    [[nodiscard]] std::string directory() const override;
+    [[nodiscard]] char path_separator() const override;
+};
+
+} // namespace halvora::qt

@@ -1,0 +1,85 @@
+// Small widgets the window is built from: labels and frames that report the
+// mouse the way the window logic wants it, and a popup menu that answers the
+// left button only.
+#pragma once
+
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace halvora::qt {
+
+// Mouse button values of the mouse-down events: left 1, right 2, middle 4;
+// 0 for any other button.
+int button_value(Qt::MouseButton button);
+// Shift 1, Ctrl 2, Alt 4, added up.
+int shift_value(Qt::KeyboardModifiers modifiers);
+
+// A plain-text label that swallows the mouse: it reports a button going down
+// and a left click (press and release on it), and passes nothing on to its
+// container.
+class MouseLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit MouseLabel(QWidget* parent);
+
+Q_SIGNALS:
+    void mouse_down(int button, int shift, QPointF position);
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A frame: an etched rectangle that holds other controls. A frame whose first
+// control sits on its top edge (an option button in the place of a caption)
+// reaches `overhang` pixels above the rectangle, so that control shows whole;
+// children are placed relative to the rectangle through child_origin().
+class FrameBox : public QWidget {
+    Q_OBJECT
+public:
+    FrameBox(QWidget* parent, int overhang = 0);
+
+    // Places the frame's rectangle, in its parent's coordinates.
+    void place(const QRect& frame);
+    [[nodiscard]] QRect frame_rect() const;
+    [[nodiscard]] QPoint child_origin() const { return QPoint{0, overhang_}; }
+    // The control standing in the place of a caption: the top edge runs
+    // through its middle, as a frame's edge runs through its caption.
+    void set_caption(QWidget* caption) { caption_ = caption; }
+
+Q_SIGNALS:
+    // A button went down inside the rectangle, at `position` from its corner.
+    void mouse_down(int button, int shift, QPointF position);
+    // A button went down in the strip above the rectangle, at `position` in
+    // the parent's coordinates: that strip belongs to the parent.
+    void mouse_down_outside(int button, int shift, QPointF position);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int overhang_;
+    QWidget* caption_ = nullptr;
+    bool pressed_ = false;
+};
+
+// Items answer the left mouse button only.
+class LeftButtonMenu : public QMenu {
+    Q_OBJECT
+public:
+    using QMenu::QMenu;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace halvora::qt

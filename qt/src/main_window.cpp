@@ -1,0 +1,379 @@
+#include <halvora/mainwindow/form1.h>
+#include <halvora/qt/bindings.h>
+#include <halvora/qt/look.h>
+#include <halvora/qt/main_window.h>
+#include <halvora/qt/widgets.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstddef>
+#include <exception>
+
+namespace halvora::qt {
+namespace {
+
+constexpr std::array<layout::Rect, 6> label1_places{layout::Label1_0, layout::Label1_1,
+                                                    layout::Label1_2, layout::Label1_3,
+                                                    layout::Label1_4, layout::Label1_5};
+constexpr std::array<const char*, 6> label1_names{"Hónap",        "A hét napja", "Idõ",
+                                                  "Mai névnapok", "Év",          "Nap"};
+
+bool is_enter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+QLabel* result_label(FrameBox& frame, const QRect& place, const char* name,
+                     const char* accessible) {
+    auto* label = new QLabel(&frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place.translated(frame.child_origin()));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    label->setAccessibleName(QString::fromUtf8(accessible));
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow() {
+    build();
+    set_tab_order();
+    connect_events();
+}
+
+MainWindow::~MainWindow() {
+    unbind();
+}
+
+Scale MainWindow::scale() const {
+    return Scale::of(screen_of(this));
+}
+
+// Mouse positions keep their fractions: the handlers take them as floats.
+float MainWindow::twips_x(double px) const {
+    const QScreen* screen = screen_of(this);
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+    return static_cast<float>(px * 1440.0 / (dpi > 1.0 ? dpi : 96.0));
+}
+
+float MainWindow::twips_y(double px) const {
+    const QScreen* screen = screen_of(this);
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    return static_cast<float>(px * 1440.0 / (dpi > 1.0 ? dpi : 96.0));
+}
+
+void MainWindow::build() {
+    const Scale s = scale();
+    setObjectName(QStringLiteral("Form1"));
+    // A sizable border and a title bar with a close button only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(program_icon());
+    setFont(sans_font());
+    setAccessibleName(QStringLiteral("Halvora"));
+    resize(s.px_x(layout::client_width), s.px_y(layout::client_height));
+
+    for (std::size_t i = 0; i < label1_.size(); ++i) {
+        auto* label = new MouseLabel(this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setGeometry(s.px(label1_places[i]));
+        label->setAccessibleName(QString::fromUtf8(label1_names[i]));
+        label1_[i] = label;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    label1_[2]->setFont(bold);
+
+    // The option buttons stand on their frames' top edges, above the frames'
+    // rectangles; each frame reaches up far enough to show its button whole.
+    const int overhang = s.px_y(-std::min(layout::Option1.top, layout::Option2.top));
+    const auto make_panel = [&](int index, const layout::Rect& place, const char* accessible) {
+        auto* frame = new FrameBox(this, overhang);
+        frame->setObjectName(QStringLiteral("Frame1_%1").arg(index));
+        frame->place(s.px(place));
+        frame->setAccessibleName(QString::fromUtf8(accessible));
+        frame1_[static_cast<std::size_t>(index)] = frame;
+        return frame;
+    };
+    const auto make_option = [&](FrameBox& frame, const layout::Rect& place, const char* name) {
+        auto* option = new QRadioButton(&frame);
+        option->setObjectName(QString::fromLatin1(name));
+        option->setGeometry(s.px(place).translated(frame.child_origin()));
+        // The two buttons sit in different frames; the logic switches the
+        // other one off.
+        option->setAutoExclusive(false);
+        // Opaque, so the frame's top edge does not run through the caption.
+        option->setAutoFillBackground(true);
+        option->setAttribute(Qt::WA_NoMousePropagation);
+        frame.set_caption(option);
+        return option;
+    };
+    const auto make_combo = [&](FrameBox& frame, const layout::Rect& place, const char* name,
+                                const char* accessible) {
+        auto* combo = new QComboBox(&frame);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setGeometry(s.px(place).translated(frame.child_origin()));
+        combo->setAttribute(Qt::WA_NoMousePropagation);
+        combo->setAccessibleName(QString::fromUtf8(accessible));
+        combo->installEventFilter(this);
+        return combo;
+    };
+    const auto make_box = [&](FrameBox& frame, const layout::Rect& place, const char* name,
+                              const char* accessible) {
+        auto* box = new FrameBox(&frame);
+        box->setObjectName(QString::fromLatin1(name));
+        box->place(s.px(place).translated(frame.child_origin()));
+        box->setAccessibleName(QString::fromUtf8(accessible));
+        return box;
+    };
+
+    FrameBox* by_date = make_panel(0, layout::Frame1_0, "Névnap keresése dátum alapján");
+    option1_ = make_option(*by_date, layout::Option1, "Option1");
+    combo1_[0] = make_combo(*by_date, layout::Combo1_0, "Combo1_0", "Hónap");
+    combo1_[1] = make_combo(*by_date, layout::Combo1_1, "Combo1_1", "Nap");
+    frame2_ = make_box(*by_date, layout::Frame2, "Frame2", "A nap névnapjai");
+    label2_ = result_label(*frame2_, s.px(layout::Label2), "Label2", "Névnapok");
+
+    FrameBox* by_name = make_panel(1, layout::Frame1_1, "Dátum keresése keresztnév alapján");
+    option2_ = make_option(*by_name, layout::Option2, "Option2");
+    combo2_ = make_combo(*by_name, layout::Combo2, "Combo2", "Keresztnév");
+    frame3_ = make_box(*by_name, layout::Frame3, "Frame3", "A név napja");
+    label3_ = result_label(*frame3_, s.px(layout::Label3), "Label3", "Dátum");
+
+    const auto make_button = [&](const layout::Rect& place, const char* name) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(s.px(place));
+        // Enter on a focused button presses that button.
+        button->setAutoDefault(true);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        return button;
+    };
+    command1_ = make_button(layout::Command1, "Command1");
+    command2_ = make_button(layout::Command2, "Command2");
+
+    label4_ = new MouseLabel(this);
+    label4_->setObjectName(QStringLiteral("Label4"));
+    label4_->setGeometry(s.px(layout::Label4));
+    label4_->setFont(serif_bold_font());
+    label4_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label4_->setAccessibleName(QStringLiteral("Futó felirat"));
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(layout::timer_interval_ms);
+    timer_->setTimerType(Qt::CoarseTimer);
+}
+
+void MainWindow::set_tab_order() {
+    const std::array<QWidget*, 7> order{option1_, option2_,  combo1_[0], combo1_[1],
+                                        combo2_,  command1_, command2_};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void MainWindow::connect_events() {
+    for (std::size_t i = 0; i < label1_.size(); ++i) {
+        const int index = static_cast<int>(i);
+        connect(label1_[i], &MouseLabel::mouse_down, this,
+                [this, index](int button, int shift, QPointF at) {
+                    run([&] {
+                        form_->Label1_MouseDown(index, button, shift, twips_x(at.x()),
+                                                twips_y(at.y()));
+                    });
+                });
+    }
+    for (std::size_t i = 0; i < frame1_.size(); ++i) {
+        const int index = static_cast<int>(i);
+        connect(frame1_[i], &FrameBox::mouse_down, this,
+                [this, index](int button, int shift, QPointF at) {
+                    run([&] {
+                        form_->Frame1_MouseDown(index, button, shift, twips_x(at.x()),
+                                                twips_y(at.y()));
+                    });
+                });
+        connect(frame1_[i], &FrameBox::mouse_down_outside, this,
+                [this](int button, int shift, QPointF at) {
+                    run([&] {
+                        form_->Form_MouseDown(button, shift, twips_x(at.x()), twips_y(at.y()));
+                    });
+                });
+    }
+    connect(option1_, &QRadioButton::clicked, this, [this] { option_clicked(1); });
+    connect(option2_, &QRadioButton::clicked, this, [this] { option_clicked(2); });
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { run([this] { form_->Command1_Click(); }); });
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { run([this] { form_->Command2_Click(); }); });
+    connect(label4_, &MouseLabel::clicked, this,
+            [this] { run([this] { form_->Label4_Click(); }); });
+    connect(timer_, &QTimer::timeout, this, [this] { run([this] { form_->Timer1_Timer(); }); });
+
+    auto* help = new QShortcut(QKeySequence{Qt::Key_F1}, this);
+    help->setObjectName(QStringLiteral("help_shortcut"));
+    connect(help, &QShortcut::activated, this, [this] { run([this] { form_->tart_Click(); }); });
+}
+
+void MainWindow::bind(Form1& form) {
+    unbind();
+    form_ = &form;
+    qt::bind(static_cast<QWidget&>(*this), form.caption);
+    for (std::size_t i = 0; i < label1_.size(); ++i) {
+        qt::bind(static_cast<QLabel&>(*label1_[i]), form.Label1[i]);
+    }
+    qt::bind(*label2_, form.Label2);
+    qt::bind(*label3_, form.Label3);
+    qt::bind(static_cast<QLabel&>(*label4_), form.Label4);
+    qt::bind(*option1_, form.Option1);
+    qt::bind(*option2_, form.Option2);
+    // As wide as the caption needs, so it is never cut off and the frame's
+    // edge shows again after it; the frame is the limit.
+    for (QRadioButton* option : {option1_, option2_}) {
+        const int frame_width = option->parentWidget()->width();
+        option->resize(std::min(frame_width, option->sizeHint().width() + 2), option->height());
+    }
+    command1_->setText(to_qstring(form.Command1.caption()));
+    command1_->setAccessibleName(command1_->text());
+    command2_->setText(to_qstring(form.Command2.caption()));
+    command2_->setAccessibleName(command2_->text());
+    option1_->setAccessibleName(option1_->text());
+    option2_->setAccessibleName(option2_->text());
+
+    // Only the long name list offers matching names while the user types; a
+    // popup over the month or the day list would hold back its validation.
+    combo_bindings_.emplace_back(new ComboBinding(*combo1_[0], form.Combo1[0], false));
+    combo_bindings_.emplace_back(new ComboBinding(*combo1_[1], form.Combo1[1], false));
+    combo_bindings_.emplace_back(new ComboBinding(*combo2_, form.Combo2, true));
+}
+
+void MainWindow::unbind() {
+    if (form_ == nullptr) {
+        return;
+    }
+    stop_timer();
+    form_->caption.observe({});
+    for (Label& label : form_->Label1) {
+        label.observe({});
+    }
+    for (Label* label : {&form_->Label2, &form_->Label3, &form_->Label4}) {
+        label->observe({});
+    }
+    form_->Option1.observe({});
+    form_->Option2.observe({});
+    for (const QPointer<ComboBinding>& binding : combo_bindings_) {
+        delete binding.data();
+    }
+    combo_bindings_.clear();
+    form_ = nullptr;
+}
+
+void MainWindow::run(const std::function<void()>& handler) {
+    if (form_ == nullptr) {
+        return;
+    }
+    ++running_;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        qWarning("Halvora: event handler failed: %s", error.what());
+    } catch (...) {
+        qWarning("Halvora: event handler failed");
+    }
+    --running_;
+}
+
+void MainWindow::start_timer() {
+    timer_->start();
+}
+
+void MainWindow::stop_timer() {
+    timer_->stop();
+}
+
+void MainWindow::option_clicked(int which) {
+    run([&] {
+        // The toolkit turns a clicked option button on before its handler runs.
+        if (which == 1) {
+            form_->Option1.set_value(true);
+            form_->Option1_Click();
+        } else {
+            form_->Option2.set_value(true);
+            form_->Option2_Click();
+        }
+    });
+    // Qt flips a non-exclusive button on every click; the logic decides.
+    if (form_ != nullptr) {
+        show_option(*option1_, form_->Option1);
+        show_option(*option2_, form_->Option2);
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    const int button = button_value(event->button());
+    const int shift = shift_value(event->modifiers());
+    const QPointF at = event->position();
+    run([&] { form_->Form_MouseDown(button, shift, twips_x(at.x()), twips_y(at.y())); });
+}
+
+// Enter anywhere in the window that does not take it itself presses the
+// search button, as a dialog's default button would.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (is_enter(*event)) {
+        event->accept();
+        if (command1_->isEnabled()) {
+            command1_->click();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    if (combo == nullptr) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        // Enter would have Qt look the text up among the items, without regard
+        // to case; here it only presses the search button.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (is_enter(*key) && !combo->view()->isVisible()) {
+            keyPressEvent(key);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // The lists' validation: when the focus moves on to another control of
+        // the window, not when a popup opens or the window loses the focus, and
+        // not when a running handler moves the focus by disabling the list.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const auto found = std::find(combo1_.begin(), combo1_.end(), combo);
+        const QWidget* next = QApplication::focusWidget();
+        const bool moved_on = next == nullptr || (next != combo && !combo->isAncestorOf(next));
+        if (found != combo1_.end() && running_ == 0 && moved_on && reason != Qt::PopupFocusReason &&
+            reason != Qt::ActiveWindowFocusReason) {
+            const int index = static_cast<int>(found - combo1_.begin());
+            run([&] {
+                bool cancel = false;
+                form_->Combo1_Validate(index, cancel);
+            });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace halvora::qt

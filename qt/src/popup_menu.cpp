@@ -1,0 +1,176 @@
+#include <halvora/mainwindow/form1.h>
+#include <halvora/qt/bindings.h>
+#include <halvora/qt/look.h>
+#include <halvora/qt/popup_menu.h>
+#include <halvora/qt/widgets.h>
+
+#include <QAction>
+#include <QCursor>
+
+#include <cstddef>
+
+namespace halvora::qt {
+namespace {
+
+using platform::MenuItemId;
+
+constexpr std::array<MenuItemId, 8> all_items{
+    MenuItemId::cimsor, MenuItemId::mini,   MenuItemId::teljes,  MenuItemId::tart,
+    MenuItemId::targy,  MenuItemId::keress, MenuItemId::nevjegy, MenuItemId::kilep};
+constexpr std::array<MenuItemId, 3> mode_items{MenuItemId::cimsor, MenuItemId::mini,
+                                               MenuItemId::teljes};
+
+std::size_t slot(MenuItemId id) {
+    return static_cast<std::size_t>(id);
+}
+
+void (Form1::*handler_of(MenuItemId id))() {
+    switch (id) {
+    case MenuItemId::cimsor:
+        return &Form1::cimsor_Click;
+    case MenuItemId::mini:
+        return &Form1::mini_Click;
+    case MenuItemId::teljes:
+        return &Form1::teljes_Click;
+    case MenuItemId::tart:
+        return &Form1::tart_Click;
+    case MenuItemId::targy:
+        return &Form1::targy_Click;
+    case MenuItemId::keress:
+        return &Form1::keress_Click;
+    case MenuItemId::nevjegy:
+        return &Form1::nevjegy_Click;
+    case MenuItemId::kilep:
+        return &Form1::kilep_Click;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+PopupMenu::PopupMenu(QWidget& owner)
+    : owner_(owner) {}
+
+PopupMenu::~PopupMenu() {
+    unbind();
+}
+
+MenuItem& PopupMenu::item(MenuItemId id) const {
+    switch (id) {
+    case MenuItemId::cimsor:
+        return form_->cimsor;
+    case MenuItemId::mini:
+        return form_->mini;
+    case MenuItemId::teljes:
+        return form_->teljes;
+    case MenuItemId::tart:
+        return form_->tart;
+    case MenuItemId::targy:
+        return form_->targy;
+    case MenuItemId::keress:
+        return form_->keress;
+    case MenuItemId::nevjegy:
+        return form_->nevjegy;
+    case MenuItemId::kilep:
+        break;
+    }
+    return form_->kilep;
+}
+
+void PopupMenu::bind(Form1& form, Runner run) {
+    unbind();
+    form_ = &form;
+    run_ = std::move(run);
+
+    menu_ = new LeftButtonMenu(&owner_);
+    menu_->setObjectName(QStringLiteral("fomenu"));
+    menu_->setFont(sans_font());
+    menu_->setAccessibleName(QStringLiteral("Menü"));
+    const auto add = [this](QMenu& menu, MenuItemId id) {
+        QAction* action = menu.addAction(to_qstring(item(id).caption()));
+        actions_[slot(id)] = action;
+        connect(action, &QAction::triggered, this, [this, id] {
+            const auto handler = handler_of(id);
+            if (form_ != nullptr && handler != nullptr) {
+                Form1* bound = form_;
+                run_([bound, handler] { (bound->*handler)(); });
+            }
+            // Qt flips a checkable item when it is chosen; the logic decides.
+            show_checks();
+        });
+    };
+    for (const MenuItemId id : mode_items) {
+        add(*menu_, id);
+        actions_[slot(id)]->setCheckable(true);
+    }
+    menu_->addSeparator();
+    sugo_ = new LeftButtonMenu(to_qstring(Form1::sugo_caption), menu_);
+    sugo_->setObjectName(QStringLiteral("sugo"));
+    sugo_->setFont(sans_font());
+    sugo_->setAccessibleName(sugo_->title());
+    menu_->addMenu(sugo_);
+    add(*sugo_, MenuItemId::tart);
+    add(*sugo_, MenuItemId::targy);
+    add(*sugo_, MenuItemId::keress);
+    add(*menu_, MenuItemId::nevjegy);
+    add(*menu_, MenuItemId::kilep);
+
+    for (const MenuItemId id : all_items) {
+        item(id).observe([this](Property) { show_checks(); });
+    }
+    show_checks();
+}
+
+void PopupMenu::unbind() {
+    if (form_ != nullptr) {
+        for (const MenuItemId id : all_items) {
+            item(id).observe({});
+        }
+    }
+    form_ = nullptr;
+    actions_.fill(nullptr);
+    delete menu_.data();
+}
+
+void PopupMenu::show_checks() {
+    if (form_ == nullptr) {
+        return;
+    }
+    for (const MenuItemId id : all_items) {
+        QAction* action = actions_[slot(id)];
+        const bool checked = item(id).checked();
+        if (action != nullptr && action->isChecked() != checked) {
+            action->setCheckable(action->isCheckable() || checked);
+            action->setChecked(checked);
+        }
+    }
+}
+
+void PopupMenu::open(MenuItemId default_item) {
+    if (!menu_ || menu_->isVisible()) {
+        return;
+    }
+    QAction* chosen_default = actions_[slot(default_item)];
+    for (QMenu* menu : {static_cast<QMenu*>(menu_.data()), static_cast<QMenu*>(sugo_.data())}) {
+        if (menu == nullptr) {
+            continue;
+        }
+        menu->setDefaultAction(menu->actions().contains(chosen_default) ? chosen_default : nullptr);
+        for (QAction* action : menu->actions()) {
+            QFont font = action->font();
+            font.setBold(action == chosen_default);
+            action->setFont(font);
+        }
+    }
+    menu_->exec(QCursor::pos());
+}
+
+QMenu* PopupMenu::menu() const {
+    return menu_.data();
+}
+
+QAction* PopupMenu::action(MenuItemId id) const {
+    return actions_[slot(id)];
+}
+
+} // namespace halvora::qt

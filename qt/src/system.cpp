@@ -1,0 +1,83 @@
+#include <halvora/qt/system.h>
+#include <halvora/qt/twips.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QWidget>
+
+#include <cstddef>
+
+namespace halvora::qt {
+
+Moment SystemClock::now() const {
+    const QDateTime moment = QDateTime::currentDateTime();
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    return Moment{date.year(),          date.month(), date.day(),
+                  date.dayOfWeek() - 1, time.hour(),  time.minute()};
+}
+
+SystemRegional::SystemRegional()
+    : SystemRegional(QLocale::system()) {}
+
+SystemRegional::SystemRegional(const QLocale& locale) {
+    for (std::size_t i = 0; i < settings_.month_names.size(); ++i) {
+        settings_.month_names[i] =
+            locale.monthName(static_cast<int>(i) + 1, QLocale::LongFormat).toStdString();
+    }
+    // Qt counts weekdays from Monday = 1, as the calendar does.
+    for (std::size_t i = 0; i < settings_.weekday_names.size(); ++i) {
+        settings_.weekday_names[i] =
+            locale.dayName(static_cast<int>(i) + 1, QLocale::LongFormat).toStdString();
+    }
+    settings_.time_separator =
+        time_separator_of(locale.timeFormat(QLocale::ShortFormat)).toStdString();
+}
+
+QString time_separator_of(const QString& time_format) {
+    const auto is_hour = [](QChar c) { return c == u'h' || c == u'H'; };
+    const qsizetype hour = [&] {
+        for (qsizetype i = 0; i < time_format.size(); ++i) {
+            if (is_hour(time_format[i])) {
+                return i;
+            }
+        }
+        return time_format.size();
+    }();
+    for (qsizetype i = hour; i < time_format.size(); ++i) {
+        const QChar c = time_format[i];
+        if (c == u'm') {
+            break;
+        }
+        if (!c.isLetter() && c != u'\'') {
+            return QString{c};
+        }
+    }
+    return QStringLiteral(":");
+}
+
+double SystemRandom::next() {
+    return QRandomGenerator::global()->generateDouble();
+}
+
+int WindowScreen::width() const {
+    const QScreen* screen = screen_of(&window_);
+    if (screen == nullptr) {
+        return 0;
+    }
+    return Scale::of(screen).twips_x(screen->geometry().width());
+}
+
+std::string RunningProgram::directory() const {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+char RunningProgram::path_separator() const {
+    return QDir::separator().toLatin1();
+}
+
+} // namespace halvora::qt

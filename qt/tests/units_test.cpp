@@ -1,0 +1,153 @@
+// The binding's own pieces: twips and pixels, the system's regional texts,
+// and the outer frame's sizes with a window manager's answers.
+#include "support.h"
+
+#include <halvora/qt/system.h>
+#include <halvora/qt/window_frame.h>
+
+#include <QLocale>
+
+#include <climits>
+
+using namespace halvora;
+using namespace halvora::qt;
+using namespace halvora::qt::testing;
+
+class UnitsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twips_and_pixels_data() {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("px");
+        QTest::newRow("96 dpi") << 96.0 << 900 << 60;
+        QTest::newRow("96 dpi, design width") << 96.0 << 5880 << 392;
+        QTest::newRow("96 dpi, negative") << 96.0 << -80 << -5;
+        QTest::newRow("96 dpi, under half a pixel") << 96.0 << 7 << 0;
+        QTest::newRow("120 dpi") << 120.0 << 900 << 75;
+        QTest::newRow("144 dpi") << 144.0 << 4500 << 450;
+        QTest::newRow("nonsense dpi falls back to 96") << 0.0 << 900 << 60;
+        QTest::newRow("huge stops at Qt's bound") << 96.0 << INT_MAX << 16777215;
+        QTest::newRow("huge negative") << 96.0 << INT_MIN << -16777215;
+    }
+    void twips_and_pixels() {
+        QFETCH(double, dpi);
+        QFETCH(int, twips);
+        QFETCH(int, px);
+        const Scale scale{dpi, dpi};
+        QCOMPARE(scale.px_x(twips), px);
+        QCOMPARE(scale.px_y(twips), px);
+        // Back within half a pixel.
+        if (qAbs(static_cast<long long>(twips)) < 1000000) {
+            QVERIFY(qAbs(scale.twips_x(px) - twips) <= 1440.0 / (dpi > 1 ? dpi : 96.0) / 2 + 1);
+        }
+    }
+
+    void time_separator_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("colon") << "HH:mm"
+                               << ":";
+        QTest::newRow("full stop") << "H.mm"
+                                   << ".";
+        QTest::newRow("12 hour with suffix") << "h:mm AP"
+                                             << ":";
+        QTest::newRow("quoted letter") << "HH 'h' mm"
+                                       << " ";
+        QTest::newRow("quote right after") << "HH'h'mm"
+                                           << ":";
+        QTest::newRow("no hour") << "mm"
+                                 << ":";
+        QTest::newRow("empty") << ""
+                               << ":";
+    }
+    void time_separator() {
+        QFETCH(QString, format);
+        QFETCH(QString, separator);
+        QCOMPARE(time_separator_of(format), separator);
+    }
+
+    void regional_names_come_from_the_locale() {
+        const SystemRegional hungarian{QLocale{QLocale::Hungarian, QLocale::Hungary}};
+        const RegionalSettings& hu = hungarian.settings();
+        QCOMPARE(q(hu.month_names[0]), QStringLiteral("január"));
+        QCOMPARE(q(hu.month_names[11]), QStringLiteral("december"));
+        QCOMPARE(q(hu.weekday_names[1]), QStringLiteral("kedd"));
+        const SystemRegional english{QLocale{QLocale::English, QLocale::UnitedStates}};
+        const RegionalSettings& en = english.settings();
+        QCOMPARE(q(en.month_names[2]), QStringLiteral("March"));
+        QCOMPARE(q(en.weekday_names[0]), QStringLiteral("Monday"));
+        QCOMPARE(q(en.weekday_names[6]), QStringLiteral("Sunday"));
+        QCOMPARE(q(en.time_separator), QStringLiteral(":"));
+        const SystemRegional finnish{QLocale{QLocale::Finnish, QLocale::Finland}};
+        QCOMPARE(q(finnish.settings().time_separator), QStringLiteral("."));
+    }
+
+    void outer_sizes_raise_the_listener_only_on_change() {
+        QWidget window;
+        window.resize(400, 300);
+        WindowFrame frame{window};
+        int raised = 0;
+        frame.set_resize_listener([&] { ++raised; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(raised, 1); // the first showing
+        const Scale scale = Scale::of(screen_of(&window));
+        const QMargins margins = frame.margins();
+
+        frame.set_height(900);
+        QCOMPARE(raised, 2);
+        QCOMPARE(window.frameGeometry().height(), scale.px_y(900));
+        QCOMPARE(frame.height(), scale.twips_y(scale.px_y(900)));
+        frame.set_height(900);
+        QCOMPARE(raised, 2);
+        // Height 0: one pixel of client area.
+        frame.set_height(0);
+        QCOMPARE(window.height(), 1);
+        QCOMPARE(frame.height(), scale.twips_y(1 + margins.top() + margins.bottom()));
+        QCOMPARE(raised, 3);
+        frame.set_width(-500);
+        QCOMPARE(window.width(), 1);
+        QCOMPARE(raised, 4);
+        // Positions are the frame's corner.
+        frame.set_left(1500);
+        frame.set_top(0);
+        QCOMPARE(window.frameGeometry().topLeft(),
+                 screen_origin(&window) + QPoint(scale.px_x(1500), 0));
+        QCOMPARE(frame.left(), 1500);
+        QCOMPARE(frame.top(), 0);
+        QCOMPARE(raised, 4); // the width, not the moves
+    }
+
+    void a_refused_size_is_not_asked_for_forever() {
+        QWidget window;
+        window.resize(300, 200);
+        WindowFrame frame{window};
+        const Scale scale = Scale::of(screen_of(&window));
+        const int wanted = 900;
+        int requests = 0;
+        frame.set_resize_listener([&] {
+            if (qAbs(frame.height() - wanted) > 10) {
+                ++requests;
+                frame.set_height(wanted);
+            }
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(requests, 1);
+        // A window manager that answers every request with its own size.
+        for (int answer = 0; answer < 5; ++answer) {
+            window.resize(300, 120);
+            QApplication::processEvents();
+        }
+        QCOMPARE(requests, 3);
+        QCOMPARE(window.height(), 120);
+        // A new size from the user is followed again.
+        window.resize(300, 150);
+        QCOMPARE(window.frameGeometry().height(), scale.px_y(wanted));
+    }
+};
+
+QTEST_MAIN(UnitsTest)
+#include "units_test.moc"
