@@ -9,9 +9,6 @@
 #include <QIcon>
 #include <QPixmap>
 
-class QPainter;
-class QRectF;
-
 namespace halvora::qt {
 
 // MS Sans Serif 8.25 points, or the closest sans-serif the system has.
@@ -23,8 +20,7 @@ QFont product_font();
 
 QColor to_qcolor(Colour colour);
 
-// The program's picture: a calendar leaf, drawn to fit `area`.
-void paint_program_icon(QPainter& painter, const QRectF& area);
+// The program's picture, a calendar leaf, at `size` pixels square.
 QPixmap program_pixmap(int size);
 // 32 x 32 as designed, with smaller and larger renderings for the desktop.
 QIcon program_icon();
