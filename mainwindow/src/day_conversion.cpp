@@ -24,8 +24,9 @@ constexpr bool is_digit(char c) {
 
 // More significant digits than any double needs to be read exactly.
 constexpr std::size_t kept_digits = 800;
-// Exponents are counted up to here and no further; anything beyond already
-// lies far outside a double's range.
+// Exponents are counted up to this much beyond the text's own length and no
+// further: the digits before the exponent shift it by at most that length,
+// so anything beyond still lies far outside a double's range.
 constexpr long long exponent_cap = 100000;
 // Decimal orders of magnitude a double can hold: below about 1e-324 a value
 // reads as 0, from 1e309 on it reads as infinity.
@@ -50,6 +51,7 @@ public:
     }
     void skip() { ++position_; }
     [[nodiscard]] std::size_t position() const { return position_; }
+    [[nodiscard]] std::size_t size() const { return text_.size(); }
     void rewind(std::size_t position) { position_ = position; }
 
 private:
@@ -57,11 +59,14 @@ private:
     std::size_t position_ = 0;
 };
 
-// value = digits × 10^exponent; `digits` has no leading zero.
+// value = digits × 10^exponent; `digits` has no leading zero. Digits past
+// the kept ones only matter when a value lies exactly halfway between two
+// doubles, and then only whether any of them is not zero.
 struct Decimal {
     std::string digits;
     long long exponent = 0;
     bool any_digit = false;
+    bool dropped_nonzero = false;
 };
 
 void read_mantissa(Cursor& cursor, Decimal& number) {
@@ -75,6 +80,7 @@ void read_mantissa(Cursor& cursor, Decimal& number) {
             number.digits += c;
         } else {
             ++number.exponent; // a dropped whole digit still counts for the size
+            number.dropped_nonzero = number.dropped_nonzero || c != '0';
         }
     }
     if (cursor.peek() != '.') {
@@ -89,6 +95,8 @@ void read_mantissa(Cursor& cursor, Decimal& number) {
         } else if (number.digits.size() < kept_digits) {
             number.digits += c;
             --number.exponent;
+        } else {
+            number.dropped_nonzero = number.dropped_nonzero || c != '0';
         }
     }
 }
@@ -110,10 +118,11 @@ void read_exponent(Cursor& cursor, Decimal& number) {
         cursor.rewind(start);
         return;
     }
+    const long long cap = exponent_cap + static_cast<long long>(cursor.size());
     long long exponent = 0;
     for (char c = cursor.peek(); is_digit(c); c = cursor.peek()) {
         cursor.skip();
-        if (exponent < exponent_cap) {
+        if (exponent < cap) {
             exponent = exponent * 10 + (c - '0');
         }
     }
@@ -155,9 +164,16 @@ std::string day_conversion(std::string_view text) {
     if (order < lowest_order) {
         return "0";
     }
+    // One non-zero digit stands in for all the dropped ones, so that a value
+    // just above a halfway point does not round down as if it were on it.
     std::string bounded = number.digits;
+    long long exponent = number.exponent;
+    if (number.dropped_nonzero) {
+        bounded += '1';
+        --exponent;
+    }
     bounded += 'e';
-    bounded += std::to_string(number.exponent);
+    bounded += std::to_string(exponent);
 
     double value = 0.0;
     const auto result = std::from_chars(bounded.data(), bounded.data() + bounded.size(), value);

@@ -30,6 +30,10 @@ void Form1::Form_Load() {
 
     honap = datumszoveg(pattern_month, now, regional);
     nap = day_numeral(now);
+    // The day list is filled for the month list's text, which the design sets
+    // to január; a text typed or cleared before the load must not leave the
+    // day list too short, or empty for good.
+    Combo1[0].set_text(hungarian_month_names[0]);
     feltolt();
     nevek();
     Label1[3].set_text(napnevek + std::string(napja_suffix));

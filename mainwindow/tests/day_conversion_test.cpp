@@ -93,6 +93,30 @@ TEST(DayConversion, AThousandDigitsNeverOverflow) {
         {"3." + std::string(1000, '0') + "1", "3"},
         {std::string(1000, '9') + "e-990", "10000000000"},
         {std::string(100000, ' ') + "12", "12"},
+        // A million zeros after the point cannot cancel an exponent of ten
+        // million: the number is still far too large, not 5.
+        {"0." + std::string(999998, '0') + "5e9999999", "inf"},
+        {"5" + std::string(999999, '0') + "e-9999999", "0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(day_conversion(c.text), c.numeral) << c.text.substr(0, 20);
+    }
+}
+
+TEST(DayConversion, DigitsPastTheKeptOnesStillTipAHalfwayValue) {
+    // Exactly halfway between 1 and the next double, and 2^53 + 1, halfway
+    // between two doubles: on the point they round to even, a 1 far past the
+    // 800th digit puts them above it.
+    const std::string halfway_above_one = "1.00000000000000011102230246251565404236316680908203125";
+    const std::string zeros(800, '0');
+    const struct {
+        std::string text;
+        std::string numeral;
+    } cases[] = {
+        {halfway_above_one + zeros, "1"},
+        {halfway_above_one + zeros + "1", "1.0000000000000002"},
+        {"9007199254740993" + zeros + "e-800", "9.007199254740992e+15"},
+        {"9007199254740993" + zeros + "1e-801", "9.007199254740994e+15"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(day_conversion(c.text), c.numeral) << c.text.substr(0, 20);

@@ -89,6 +89,28 @@ TEST(Startup, LeavesTheSearchByDateReadyAndTheWindowInModeMini) {
     EXPECT_EQ(f.Label1[3].colour(), red);
 }
 
+TEST(Startup, TextsChangedBeforeTheLoadStillGiveJanuarysDayList) {
+    const struct {
+        std::string what;
+        void (*before)(Form1&);
+    } cases[] = {
+        {"a month typed", [](Form1& f) { Window::type(f.Combo1[0], "xyz"); }},
+        {"the shorter február typed", [](Form1& f) { Window::type(f.Combo1[0], "február"); }},
+        {"the texts cleared by Option2", [](Form1& f) { f.Option2_Click(); }},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        c.before(w.form);
+        w.start();
+        EXPECT_EQ(w.form.Combo1[0].text(), "január") << c.what;
+        EXPECT_EQ(w.form.Combo1[1].count(), 31) << c.what;
+        Window::type(w.form.Combo1[0], "április");
+        bool cancel = false;
+        w.form.Combo1_Validate(0, cancel);
+        EXPECT_EQ(w.form.Combo1[1].count(), 30) << c.what << ": the fit still works";
+    }
+}
+
 TEST(Startup, ASecondLoadChangesNothing) {
     Window w;
     w.start();
