@@ -66,7 +66,7 @@ void nevszerint_every_name(benchmark::State& state) {
 }
 BENCHMARK(nevszerint_every_name);
 
-void nevszerint_one(benchmark::State& state, std::string name) {
+void nevszerint_one(benchmark::State& state, const std::string& name) {
     const std::string_view key = name;
     for (auto _ : state) {
         benchmark::DoNotOptimize(key);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build with warnings as
-# errors, then the logic's tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Builds everything and runs every check: the build with warnings as errors and
+# all its tests, every logic test again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, clang-format and clang-tidy, and each fuzz target
+# for a bounded time (FUZZ_SECONDS, default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,9 @@ echo "== build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+echo "== lint"
+bash scripts/lint.sh build/ci
+
+echo "== fuzz"
+bash scripts/fuzz.sh

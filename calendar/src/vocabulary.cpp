@@ -53,10 +53,14 @@ std::string datumszoveg(std::string_view pattern, const Moment& moment,
         return {};
     }
     if (pattern == pattern_year) {
-        return padded(moment.year, 4) + ". ";
+        std::string text = padded(moment.year, 4);
+        text.append(". ");
+        return text;
     }
     if (pattern == pattern_day) {
-        return " " + std::to_string(moment.day) + ".";
+        std::string text(" ");
+        text.append(std::to_string(moment.day)).append(".");
+        return text;
     }
     if (pattern == pattern_month) {
         return regional.month_names[static_cast<std::size_t>(moment.month - 1)];
@@ -65,7 +69,9 @@ std::string datumszoveg(std::string_view pattern, const Moment& moment,
         return regional.weekday_names[static_cast<std::size_t>(moment.weekday)];
     }
     if (pattern == pattern_clock) {
-        return padded(moment.hour, 2) + regional.time_separator + padded(moment.minute, 2);
+        std::string text = padded(moment.hour, 2);
+        text.append(regional.time_separator).append(padded(moment.minute, 2));
+        return text;
     }
     return {};
 }

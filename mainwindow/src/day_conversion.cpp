@@ -140,7 +140,7 @@ std::string write_back(double value) {
     if (result.ec != std::errc{}) {
         return std::string(too_large);
     }
-    return std::string(buffer.data(), result.ptr);
+    return {buffer.data(), result.ptr};
 }
 
 } // namespace

@@ -41,7 +41,7 @@ QColor to_qcolor(Colour colour) {
 // The same picture the desktop shows for the installed program, so the
 // window, the about box and the menu entry all carry one icon.
 QPixmap program_pixmap(int size) {
-    const QPixmap designed{QStringLiteral(":/halvora/halvora.png")};
+    QPixmap designed{QStringLiteral(":/halvora/halvora.png")};
     if (designed.width() == size && designed.height() == size) {
         return designed;
     }

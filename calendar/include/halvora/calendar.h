@@ -21,7 +21,7 @@ inline constexpr std::string_view nevbaj = "nevbaj";     // the name is not in t
 // Vocabulary.
 
 inline constexpr std::array<std::string_view, 12> hungarian_month_names = {
-    "január", "február", "március",    "április", "május",    "június",
+    "január", "február",   "március",    "április", "május",    "június",
     "július", "augusztus", "szeptember", "október", "november", "december"};
 
 inline constexpr std::array<std::string_view, 12> english_month_names = {

@@ -3,7 +3,7 @@
 namespace halvora::fakes {
 namespace {
 
-constexpr long long minutes_per_day = 24 * 60;
+constexpr long long minutes_per_day = 24LL * 60;
 
 // Days since 1970-01-01 of a civil date (Howard Hinnant's algorithm).
 long long days_from_civil(long long year, long long month, long long day) {

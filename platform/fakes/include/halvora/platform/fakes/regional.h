@@ -3,6 +3,8 @@
 
 #include <halvora/platform/platform.h>
 
+#include <utility>
+
 namespace halvora::fakes {
 
 // The names exactly as each system writes them; a Hungarian system writes
@@ -13,8 +15,8 @@ const RegionalSettings& german_settings();
 
 class FakeRegional final : public platform::Regional {
 public:
-    explicit FakeRegional(const RegionalSettings& settings = english_settings())
-        : settings_(settings) {}
+    explicit FakeRegional(RegionalSettings settings = english_settings())
+        : settings_(std::move(settings)) {}
 
     [[nodiscard]] const RegionalSettings& settings() const override { return settings_; }
     void set(const RegionalSettings& settings) { settings_ = settings; }
