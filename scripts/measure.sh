@@ -6,15 +6,15 @@
 #
 #   bash scripts/measure.sh [--runs N] [--cpu-runs N] [--span S] [--max-wait S] [--no-doc]
 #
-# --runs: start-up runs per program and display (15); --cpu-runs: CPU runs per
-# program and display (3), all run side by side; --span: seconds of CPU at rest
+# --runs: start-up runs per program and display (31); --cpu-runs: CPU runs per
+# program and display (5), all run side by side; --span: seconds of CPU at rest
 # (60); --max-wait: how long to wait for other builds and fuzzers to end (900);
-# --no-doc: print only. Not a test: it takes about four minutes.
+# --no-doc: print only. Not a test: it takes about two minutes once built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=15
-cpu_runs=3
+runs=31
+cpu_runs=5
 span=60
 warmup=5
 max_wait=900
@@ -50,7 +50,7 @@ say() { echo "== $*" >&2; }
 
 build=build/perf
 say "build (Release) in $build"
-# Warnings are not errors here: GCC 12 at -O3 reports a -Wrestrict false positive.
+# A measurement, not a check: compiler warnings do not stop it.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHALVORA_WERROR=OFF \
     -DHALVORA_BUILD_TESTS=OFF -DHALVORA_BUILD_GUI=ON -DHALVORA_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target halvora halvora_probe halvora_baseline halvora_measure >/dev/null
@@ -154,10 +154,17 @@ start_server
     record warmup halvora x-first-paint "$halvora"
     record warmup baseline x-first-paint "$baseline"
     for ((i = 0; i < runs; i++)); do
-        record xvfb-seen halvora x-first-paint "$halvora"
-        record xvfb-seen baseline x-first-paint "$baseline"
-        record xvfb-probe halvora first-paint "$probe"
-        record xvfb-probe baseline first-paint "$baseline" --first-paint
+        if ((i % 2)); then
+            record xvfb-seen baseline x-first-paint "$baseline"
+            record xvfb-seen halvora x-first-paint "$halvora"
+            record xvfb-probe baseline first-paint "$baseline" --first-paint
+            record xvfb-probe halvora first-paint "$probe"
+        else
+            record xvfb-seen halvora x-first-paint "$halvora"
+            record xvfb-seen baseline x-first-paint "$baseline"
+            record xvfb-probe halvora first-paint "$probe"
+            record xvfb-probe baseline first-paint "$baseline" --first-paint
+        fi
     done
 )
 
@@ -197,9 +204,12 @@ if ((failed)); then
     exit 1
 fi
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+# Every single measurement, for a closer look at the spread.
+cp "$results" "$build/measure-runs.txt"
 
-# median MODE VARIANT KEY: the median of KEY=value over the matching lines.
-median() {
+# stats MODE VARIANT KEY: "median first-quartile third-quartile" of KEY=value
+# over the matching lines (nearest rank), or "n/a".
+stats() {
     awk -v mode="$1" -v variant="$2" -v key="$3" '
         $1 == mode && $2 == variant {
             for (i = 3; i <= NF; i++) {
@@ -207,27 +217,38 @@ median() {
                 if (pair[1] == key) print pair[2]
             }
         }' "$results" | sort -g | awk '
+        function rank(q) { r = int(q * NR + 0.999999); return v[r < 1 ? 1 : r] }
         { v[NR] = $1 }
         END {
             if (NR == 0) { print "n/a"; exit }
-            print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            median = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            print median, rank(0.25), rank(0.75)
         }'
 }
 
+median() { stats "$@" | cut -d' ' -f1; }
+
 # row LABEL UNIT MODE KEY [TARGET] [OTHER]: Halvora against the baseline (or the
-# OTHER variant), with the ratio and, given a TARGET ratio, whether it is met.
+# OTHER variant): medians with their quartiles, the ratio of the medians and,
+# given a TARGET ratio, whether it is met.
 row() {
     local label=$1 unit=$2 mode=$3 key=$4 target=${5:-} other=${6:-baseline}
     local ours theirs
-    ours=$(median "$mode" halvora "$key")
-    theirs=$(median "$mode" "$other" "$key")
-    awk -v label="$label" -v unit="$unit" -v a="$ours" -v b="$theirs" -v target="$target" 'BEGIN {
-        ratio = (b > 0) ? a / b : 0
-        verdict = "—"
-        if (target != "") verdict = (ratio <= target + 1e-9) ? sprintf("≤ %.2f: met", target) : sprintf("≤ %.2f: **missed**", target)
-        fmt = (unit == "KiB") ? "%d %s" : "%.1f %s"
-        printf "| %s | " fmt " | " fmt " | %.3f | %s |\n", label, a, unit, b, unit, ratio, verdict
-    }'
+    ours=$(stats "$mode" halvora "$key")
+    theirs=$(stats "$mode" "$other" "$key")
+    awk -v label="$label" -v unit="$unit" -v a="$ours" -v b="$theirs" -v target="$target" '
+        function shown(figures, parts) {
+            split(figures, parts, " ")
+            if (unit == "KiB") return sprintf("%d KiB (%d–%d)", parts[1], parts[2], parts[3])
+            return sprintf("%.1f ms (%.1f–%.1f)", parts[1], parts[2], parts[3])
+        }
+        BEGIN {
+            split(a, ours, " "); split(b, theirs, " ")
+            ratio = (theirs[1] > 0) ? ours[1] / theirs[1] : 0
+            verdict = "—"
+            if (target != "") verdict = (ratio <= target + 1e-9) ? sprintf("≤ %.2f: met", target) : sprintf("≤ %.2f: **missed**", target)
+            printf "| %s | %s | %s | %.3f | %s |\n", label, shown(a), shown(b), ratio, verdict
+        }'
 }
 
 server_row() {
@@ -244,7 +265,8 @@ report=$work/report.md
     echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') with \`$command_line\` on $(nproc) cores of"
     echo "$cpu_model ($(uname -sr), Qt $qt_version, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo));"
     echo "$quiet_note; load average $load_before before, $load_after after."
-    echo "Medians of $runs start-up runs and of $cpu_runs CPU runs per program and display."
+    echo "Medians of $runs start-up runs and of $cpu_runs CPU runs per program and display, with"
+    echo "the first and third quartiles in brackets; the ratio is that of the medians."
     echo
     echo "| Measure | Halvora | Baseline | Halvora ÷ baseline | Target |"
     echo "|---|---|---|---|---|"

@@ -145,7 +145,10 @@ void ComboBinding::show_items() {
         added.append(to_qstring(*item));
     }
     widget_.addItems(added);
-    shown_items_ = items;
+    // Only the changed tail: the lists are filled one item at a time, and
+    // copying them whole on every item made start-up quadratic.
+    shown_items_.erase(mismatch.first, shown_items_.end());
+    shown_items_.insert(shown_items_.end(), mismatch.second, items.end());
 }
 
 void ComboBinding::show_text() {
