@@ -1,5 +1,6 @@
 #include <halvora/qt/bindings.h>
 #include <halvora/qt/look.h>
+#include <halvora/qt/widgets.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -46,6 +47,31 @@ void show_label(QLabel& widget, const Label& label, Property property) {
 }
 
 void bind(QLabel& widget, Label& label) {
+    for (const Property property : {Property::text, Property::colour, Property::visible}) {
+        show_label(widget, label, property);
+    }
+    label.observe([&widget, &label](Property property) { show_label(widget, label, property); });
+}
+
+void show_label(PaintedLabel& widget, const Label& label, Property property) {
+    switch (property) {
+    case Property::text:
+        widget.set_text(to_qstring(label.text()));
+        break;
+    case Property::colour:
+        widget.set_colour(to_qcolor(label.colour()));
+        break;
+    case Property::visible:
+        if (widget.isVisibleTo(widget.parentWidget()) != label.visible()) {
+            widget.setVisible(label.visible());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void bind(PaintedLabel& widget, Label& label) {
     for (const Property property : {Property::text, Property::colour, Property::visible}) {
         show_label(widget, label, property);
     }

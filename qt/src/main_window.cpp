@@ -165,11 +165,10 @@ void MainWindow::build() {
     command1_ = make_button(layout::Command1, "Command1");
     command2_ = make_button(layout::Command2, "Command2");
 
-    label4_ = new MouseLabel(this);
+    label4_ = new PaintedLabel(this);
     label4_->setObjectName(QStringLiteral("Label4"));
     label4_->setGeometry(s.px(layout::Label4));
     label4_->setFont(serif_bold_font());
-    label4_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label4_->setAccessibleName(QStringLiteral("Futó felirat"));
 
     timer_ = new QTimer(this);
@@ -219,7 +218,7 @@ void MainWindow::connect_events() {
             [this] { run([this] { form_->Command1_Click(); }); });
     connect(command2_, &QPushButton::clicked, this,
             [this] { run([this] { form_->Command2_Click(); }); });
-    connect(label4_, &MouseLabel::clicked, this,
+    connect(label4_, &PaintedLabel::clicked, this,
             [this] { run([this] { form_->Label4_Click(); }); });
     connect(timer_, &QTimer::timeout, this, [this] { run([this] { form_->Timer1_Timer(); }); });
 
@@ -237,7 +236,7 @@ void MainWindow::bind(Form1& form) {
     }
     qt::bind(*label2_, form.Label2);
     qt::bind(*label3_, form.Label3);
-    qt::bind(static_cast<QLabel&>(*label4_), form.Label4);
+    qt::bind(*label4_, form.Label4);
     qt::bind(*option1_, form.Option1);
     qt::bind(*option2_, form.Option2);
     // As wide as the caption needs, so it is never cut off and the frame's

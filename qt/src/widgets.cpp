@@ -1,11 +1,25 @@
 #include <halvora/qt/widgets.h>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace halvora::qt {
+namespace {
+
+// To accessibility tools a painted label is static text, as a QLabel is.
+QAccessibleInterface* painted_label_access(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(PaintedLabel::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 int button_value(Qt::MouseButton button) {
     switch (button) {
@@ -62,6 +76,75 @@ void MouseLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 // The second press of a double click is no new click.
 void MouseLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    pressed_ = false;
+}
+
+PaintedLabel::PaintedLabel(QWidget* parent)
+    : QWidget(parent) {
+    static const bool access_installed = [] {
+        QAccessible::installFactory(painted_label_access);
+        return true;
+    }();
+    Q_UNUSED(access_installed);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void PaintedLabel::set_text(const QString& text) {
+    if (text_ != text) {
+        text_ = text;
+        repaint_shown_part();
+    }
+}
+
+void PaintedLabel::set_colour(QColor colour) {
+    if (colour_ != colour) {
+        colour_ = colour;
+        repaint_shown_part();
+    }
+}
+
+// Even for a label wholly outside the window Qt would post the window a
+// request to repaint, only to find nothing to paint there. Nothing is lost by
+// skipping it: the window repaints all of itself when it grows, and a label
+// that moves is repainted at its new place.
+void PaintedLabel::repaint_shown_part() {
+    QRect shown = rect();
+    for (const QWidget* widget = this; !widget->isWindow() && !shown.isEmpty();
+         widget = widget->parentWidget()) {
+        const QWidget* parent = widget->parentWidget();
+        if (parent == nullptr) {
+            break;
+        }
+        shown = shown.translated(widget->pos()) & parent->rect();
+    }
+    if (!shown.isEmpty()) {
+        update();
+    }
+}
+
+void PaintedLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter{this};
+    painter.setPen(colour_);
+    painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, text_);
+}
+
+void PaintedLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PaintedLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) {
+        Q_EMIT clicked();
+    }
+}
+
+void PaintedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
     pressed_ = false;
 }

@@ -4,6 +4,7 @@
 #include <halvora/qt/about_view.h>
 #include <halvora/qt/dialogs.h>
 #include <halvora/qt/popup_menu.h>
+#include <halvora/qt/widgets.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -185,11 +186,11 @@ private Q_SLOTS:
     }
 
     void a_click_on_the_running_title_stops_and_starts_it() {
-        auto* title = s_->get<QLabel>("Label4");
+        auto* title = s_->get<PaintedLabel>("Label4");
         QTRY_VERIFY_WITH_TIMEOUT(title->text() != QStringLiteral("Label4"), 2000);
         QTest::mouseClick(title, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(title->text(), QStringLiteral("   Dorvanta \u2122   "), 2000);
-        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(title->colour(), QColor(0, 0, 255));
         QTest::mouseClick(title, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(title->text() != QStringLiteral("   Dorvanta \u2122   "), 2000);
         // The right button is no click.

@@ -81,8 +81,8 @@ private Q_SLOTS:
         QCOMPARE(s_->get<QPushButton>("Command1")->text(), QStringLiteral("Keresés"));
         QCOMPARE(s_->get<QPushButton>("Command2")->text(), QStringLiteral("Kilépés"));
         // The running title starts within a few ticks.
-        QTRY_VERIFY_WITH_TIMEOUT(s_->get<QLabel>("Label4")->text() != QStringLiteral("Label4"),
-                                 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            s_->get<PaintedLabel>("Label4")->text() != QStringLiteral("Label4"), 2000);
     }
 
     void the_window_looks_as_designed() {
@@ -103,7 +103,7 @@ private Q_SLOTS:
                  QColor(0, 0, 255));
         QVERIFY(s_->get<QLabel>("Label1_2")->font().bold());
         QVERIFY(!s_->get<QLabel>("Label1_0")->font().bold());
-        const QFont title = s_->get<QLabel>("Label4")->font();
+        const QFont title = s_->get<PaintedLabel>("Label4")->font();
         QVERIFY(title.bold());
         QCOMPARE(title.pointSizeF(), 12.0);
         QCOMPARE(QFontInfo{title}.styleHint(), QFont::Serif);
@@ -136,7 +136,7 @@ private Q_SLOTS:
                                    QStringLiteral("Combo2"),   QStringLiteral("Command1"),
                                    QStringLiteral("Command2")};
         QStringList seen;
-        QWidget* widget = s_->get<QWidget>("Option1");
+        auto* widget = s_->get<QWidget>("Option1");
         do {
             if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty() &&
                 widget->window() == &s_->window()) {
@@ -194,6 +194,40 @@ private Q_SLOTS:
         QCOMPARE(outer(), QSize(6000, 900));
         expect_top_centre();
         QCOMPARE(s_->window().windowTitle(), QStringLiteral("Halvora"));
+    }
+
+    // The running title runs on below the edge of the small view, and the
+    // window shows the latest step as soon as it grows: the window's own
+    // pixels, not a fresh rendering of the label.
+    void the_running_title_shows_at_once_when_the_window_grows() {
+        MainWindow& window = s_->window();
+        auto* title = s_->get<PaintedLabel>("Label4");
+        QVERIFY(!window.rect().intersects(title->geometry()));
+        const QString first = title->text();
+        QTRY_VERIFY_WITH_TIMEOUT(title->text() != first, 2000);
+        window.stop_timer();
+        while (title->text().trimmed().isEmpty()) {
+            window.run([this] { s_->form().Timer1_Timer(); });
+        }
+        s_->program->popup_menu().action(platform::MenuItemId::teljes)->trigger();
+        QVERIFY(window.rect().contains(title->geometry()));
+        const QRect place = title->geometry();
+        const auto on_screen = [&] {
+            return window.screen()
+                ->grabWindow(window.winId(), place.x(), place.y(), place.width(), place.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage expected = window.grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+        QTRY_COMPARE_WITH_TIMEOUT(on_screen(), expected, 2000);
+        // The text is there, in the title's colour.
+        bool coloured = false;
+        for (int y = 0; y < expected.height() && !coloured; ++y) {
+            for (int x = 0; x < expected.width() && !coloured; ++x) {
+                coloured = expected.pixelColor(x, y) == title->colour();
+            }
+        }
+        QVERIFY(coloured);
     }
 
     void dragging_the_border_follows_the_size_rule() {

@@ -19,14 +19,18 @@ class QWidget;
 
 namespace halvora::qt {
 
+class PaintedLabel;
+
 QString to_qstring(std::string_view text);
 
 void bind(QLabel& widget, Label& label);
+void bind(PaintedLabel& widget, Label& label);
 void bind(QAbstractButton& widget, OptionButton& option);
 void bind(QWidget& window, Caption& caption);
 
 // Shows what the logic holds; a control with no widget any more shows nothing.
 void show_label(QLabel& widget, const Label& label, Property property);
+void show_label(PaintedLabel& widget, const Label& label, Property property);
 void show_option(QAbstractButton& widget, const OptionButton& option);
 
 // An editable drop-down list. Its text is exactly what the user typed or

@@ -29,6 +29,7 @@ namespace halvora::qt {
 class ComboBinding;
 class FrameBox;
 class MouseLabel;
+class PaintedLabel;
 
 class MainWindow final : public QWidget {
     Q_OBJECT
@@ -79,7 +80,7 @@ private:
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
     QPushButton* command1_ = nullptr;
-    MouseLabel* label4_ = nullptr;
+    PaintedLabel* label4_ = nullptr;
     QPushButton* command2_ = nullptr;
     QTimer* timer_ = nullptr;
 

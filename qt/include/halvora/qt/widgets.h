@@ -36,6 +36,39 @@ private:
     bool pressed_ = false;
 };
 
+// A one-line label that paints its own text, centred at the top, for a text
+// and colour that change several times a second. A QLabel would ask its
+// parent to lay out anew on every text and spread a new palette on every
+// colour, and post events for both even where nothing of it shows; this one
+// only repaints, and only when some of it lies within the window. It
+// swallows the mouse as MouseLabel does and reports a left click.
+class PaintedLabel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaintedLabel(QWidget* parent);
+
+    [[nodiscard]] const QString& text() const { return text_; }
+    [[nodiscard]] QColor colour() const { return colour_; }
+    void set_text(const QString& text);
+    void set_colour(QColor colour);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void repaint_shown_part();
+
+    QString text_;
+    QColor colour_{Qt::black};
+    bool pressed_ = false;
+};
+
 // A frame: an etched rectangle that holds other controls. A frame whose first
 // control sits on its top edge (an option button in the place of a caption)
 // reaches `overhang` pixels above the rectangle, so that control shows whole;
