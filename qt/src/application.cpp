@@ -1,0 +1,59 @@
+#include <halvora/qt/application.h>
+#include <halvora/qt/look.h>
+#include <halvora/version.h>
+
+#include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace halvora::qt {
+namespace {
+
+const char* connection_failure_line = nullptr;
+
+// While Qt connects to the display, its fatal message would abort the
+// process with a toolkit error; say it in the program's own line instead.
+void startup_messages(QtMsgType type, const QMessageLogContext& /*context*/,
+                      const QString& /*message*/) {
+    if (type == QtFatalMsg) {
+        std::fputs(connection_failure_line, stderr);
+        std::_Exit(1);
+    }
+}
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+} // namespace
+
+bool display_named() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line) {
+    QCoreApplication::setOrganizationName(text(version::company));
+    QCoreApplication::setApplicationName(text(version::product_name));
+    QCoreApplication::setApplicationVersion(text(version::text));
+
+    connection_failure_line = failure_line;
+    const QtMessageHandler previous = qInstallMessageHandler(startup_messages);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+
+    QApplication::setWindowIcon(program_icon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("halvora"));
+    return application;
+}
+
+} // namespace halvora::qt
