@@ -13,6 +13,17 @@
 #include <cstddef>
 
 namespace halvora::qt {
+namespace {
+
+// Shows everything the label holds now, then each change as it comes.
+template <typename Widget> void bind_label(Widget& widget, Label& label) {
+    for (const Property property : {Property::text, Property::colour, Property::visible}) {
+        show_label(widget, label, property);
+    }
+    label.observe([&widget, &label](Property property) { show_label(widget, label, property); });
+}
+
+} // namespace
 
 QString to_qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -47,10 +58,7 @@ void show_label(QLabel& widget, const Label& label, Property property) {
 }
 
 void bind(QLabel& widget, Label& label) {
-    for (const Property property : {Property::text, Property::colour, Property::visible}) {
-        show_label(widget, label, property);
-    }
-    label.observe([&widget, &label](Property property) { show_label(widget, label, property); });
+    bind_label(widget, label);
 }
 
 void show_label(PaintedLabel& widget, const Label& label, Property property) {
@@ -72,10 +80,7 @@ void show_label(PaintedLabel& widget, const Label& label, Property property) {
 }
 
 void bind(PaintedLabel& widget, Label& label) {
-    for (const Property property : {Property::text, Property::colour, Property::visible}) {
-        show_label(widget, label, property);
-    }
-    label.observe([&widget, &label](Property property) { show_label(widget, label, property); });
+    bind_label(widget, label);
 }
 
 void show_option(QAbstractButton& widget, const OptionButton& option) {

@@ -57,27 +57,34 @@ MouseLabel::MouseLabel(QWidget* parent)
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
+void LeftClick::press(const QMouseEvent& event) {
+    pressed_ = event.button() == Qt::LeftButton;
+}
+
+bool LeftClick::release(const QMouseEvent& event, const QRect& area) {
+    const bool click =
+        pressed_ && event.button() == Qt::LeftButton && area.contains(event.position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
 void MouseLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
     Q_EMIT mouse_down(button_value(event->button()), shift_value(event->modifiers()),
                       event->position());
 }
 
 void MouseLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
+    if (click_.release(*event, rect())) {
         Q_EMIT clicked();
     }
 }
 
-// The second press of a double click is no new click.
 void MouseLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    pressed_ = false;
+    click_.cancel();
 }
 
 PaintedLabel::PaintedLabel(QWidget* parent)
@@ -131,22 +138,19 @@ void PaintedLabel::paintEvent(QPaintEvent* /*event*/) {
 
 void PaintedLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(*event);
 }
 
 void PaintedLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
+    if (click_.release(*event, rect())) {
         Q_EMIT clicked();
     }
 }
 
 void PaintedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    pressed_ = false;
+    click_.cancel();
 }
 
 FrameBox::FrameBox(QWidget* parent, int overhang)
@@ -182,20 +186,17 @@ void FrameBox::mousePressEvent(QMouseEvent* event) {
     const int shift = shift_value(event->modifiers());
     const QPointF at = event->position();
     if (frame_rect().contains(at.toPoint())) {
-        pressed_ = event->button() == Qt::LeftButton;
+        click_.press(*event);
         Q_EMIT mouse_down(button, shift, at - QPointF{frame_rect().topLeft()});
     } else {
-        pressed_ = false;
+        click_.cancel();
         Q_EMIT mouse_down_outside(button, shift, at + QPointF{pos()});
     }
 }
 
 void FrameBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       frame_rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
+    if (click_.release(*event, frame_rect())) {
         Q_EMIT clicked();
     }
 }

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QRect>
 #include <QWidget>
 
 namespace halvora::qt {
@@ -14,6 +16,20 @@ namespace halvora::qt {
 int button_value(Qt::MouseButton button);
 // Shift 1, Ctrl 2, Alt 4, added up.
 int shift_value(Qt::KeyboardModifiers modifiers);
+
+// A left click as the window's controls know it: the left button pressed and
+// then released over the same area. The second press of a double click is no
+// new click.
+class LeftClick {
+public:
+    void press(const QMouseEvent& event);
+    void cancel() { pressed_ = false; }
+    // Whether this release completes a click within `area`.
+    bool release(const QMouseEvent& event, const QRect& area);
+
+private:
+    bool pressed_ = false;
+};
 
 // A plain-text label that swallows the mouse: it reports a button going down
 // and a left click (press and release on it), and passes nothing on to its
@@ -33,7 +49,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 // A one-line label that paints its own text, centred at the top, for a text
@@ -66,7 +82,7 @@ private:
 
     QString text_;
     QColor colour_{Qt::black};
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 // A frame: an etched rectangle that holds other controls. A frame whose first
@@ -102,7 +118,7 @@ protected:
 private:
     int overhang_;
     QWidget* caption_ = nullptr;
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 // Items answer the left mouse button only.
