@@ -14,11 +14,20 @@
 namespace halvora::qt {
 
 Moment SystemClock::now() const {
-    const QDateTime moment = QDateTime::currentDateTime();
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    return Moment{date.year(),          date.month(), date.day(),
-                  date.dayOfWeek() - 1, time.hour(),  time.minute()};
+    constexpr qint64 ms_per_minute = 60 * 1000;
+    const qint64 utc_ms = QDateTime::currentMSecsSinceEpoch();
+    // Rounded down, also before 1970.
+    const qint64 utc_minute =
+        utc_ms >= 0 ? utc_ms / ms_per_minute : -((-utc_ms - 1) / ms_per_minute) - 1;
+    if (utc_minute != utc_minute_) {
+        const QDateTime local = QDateTime::fromMSecsSinceEpoch(utc_ms, Qt::LocalTime);
+        const QDate date = local.date();
+        const QTime time = local.time();
+        moment_ = Moment{date.year(),          date.month(), date.day(),
+                         date.dayOfWeek() - 1, time.hour(),  time.minute()};
+        utc_minute_ = utc_minute;
+    }
+    return moment_;
 }
 
 SystemRegional::SystemRegional()

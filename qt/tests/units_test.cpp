@@ -5,6 +5,7 @@
 #include <halvora/qt/system.h>
 #include <halvora/qt/window_frame.h>
 
+#include <QDateTime>
 #include <QLocale>
 
 #include <climits>
@@ -82,6 +83,25 @@ private Q_SLOTS:
         QCOMPARE(q(en.time_separator), QStringLiteral(":"));
         const SystemRegional finnish{QLocale{QLocale::Finnish, QLocale::Finland}};
         QCOMPARE(q(finnish.settings().time_separator), QStringLiteral("."));
+    }
+
+    // The clock keeps its reading for the rest of the minute: whatever it says
+    // must be the local time of a moment between the two readings around it,
+    // on the first call and on every call after it.
+    void the_clock_tells_local_time_to_the_minute() {
+        const SystemClock clock;
+        for (int call = 0; call < 3; ++call) {
+            const QDateTime before = QDateTime::currentDateTime();
+            const Moment moment = clock.now();
+            const QDateTime after = QDateTime::currentDateTime();
+            const auto same = [&moment](const QDateTime& at) {
+                return moment.year == at.date().year() && moment.month == at.date().month() &&
+                       moment.day == at.date().day() &&
+                       moment.weekday == at.date().dayOfWeek() - 1 &&
+                       moment.hour == at.time().hour() && moment.minute == at.time().minute();
+            };
+            QVERIFY(same(before) || same(after));
+        }
     }
 
     void outer_sizes_raise_the_listener_only_on_change() {

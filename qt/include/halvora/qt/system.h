@@ -5,15 +5,26 @@
 #include <halvora/platform/platform.h>
 
 #include <QString>
+#include <QtGlobal>
 
 class QLocale;
 class QWidget;
 
 namespace halvora::qt {
 
+// Local time to the minute. Asking the C library for local time makes it check
+// the time-zone file each time, which several times a second would be most of
+// a tick's cost; yet the local minute can only change when the UTC minute
+// does (every zone's offset is whole minutes), so the moment is read afresh
+// once per UTC minute and kept in between. A clock set forward or back changes
+// the UTC minute too; a zone changed by the user shows from the next minute.
 class SystemClock final : public platform::Clock {
 public:
     [[nodiscard]] Moment now() const override;
+
+private:
+    mutable qint64 utc_minute_ = -1;
+    mutable Moment moment_;
 };
 
 // Read once from the system's locale: the names do not change while we run.
