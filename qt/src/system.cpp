@@ -14,7 +14,7 @@
 namespace halvora::qt {
 
 Moment SystemClock::now() const {
-    constexpr qint64 ms_per_minute = 60 * 1000;
+    constexpr qint64 ms_per_minute = qint64{60} * 1000;
     const qint64 utc_ms = QDateTime::currentMSecsSinceEpoch();
     // Rounded down, also before 1970.
     const qint64 utc_minute =
