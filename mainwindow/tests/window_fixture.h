@@ -31,4 +31,11 @@ struct Window : fakes::WindowOnFakes {
     static void type(ComboBox& list, std::string_view text) { list.set_text(text); }
 };
 
+// The top row from left to right, Label1(4), (0), (5), (1), (2), (3), joined by "|".
+inline std::string top_row(const Form1& f) {
+    const auto& l = f.Label1;
+    return l[4].text() + "|" + l[0].text() + "|" + l[5].text() + "|" + l[1].text() + "|" +
+           l[2].text() + "|" + l[3].text();
+}
+
 } // namespace halvora::testing

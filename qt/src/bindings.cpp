@@ -23,6 +23,12 @@ template <typename Widget> void bind_label(Widget& widget, Label& label) {
     label.observe([&widget, &label](Property property) { show_label(widget, label, property); });
 }
 
+void show_visibility(QWidget& widget, const Label& label) {
+    if (widget.isVisibleTo(widget.parentWidget()) != label.visible()) {
+        widget.setVisible(label.visible());
+    }
+}
+
 } // namespace
 
 QString to_qstring(std::string_view text) {
@@ -48,9 +54,7 @@ void show_label(QLabel& widget, const Label& label, Property property) {
         break;
     }
     case Property::visible:
-        if (widget.isVisibleTo(widget.parentWidget()) != label.visible()) {
-            widget.setVisible(label.visible());
-        }
+        show_visibility(widget, label);
         break;
     default:
         break;
@@ -70,9 +74,7 @@ void show_label(PaintedLabel& widget, const Label& label, Property property) {
         widget.set_colour(to_qcolor(label.colour()));
         break;
     case Property::visible:
-        if (widget.isVisibleTo(widget.parentWidget()) != label.visible()) {
-            widget.setVisible(label.visible());
-        }
+        show_visibility(widget, label);
         break;
     default:
         break;
