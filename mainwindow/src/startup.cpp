@@ -11,7 +11,7 @@ void Form1::Form_Load() {
     }
     loaded_ = true;
 
-    nezet = "mini";
+    nezet = layout::mode_mini;
     platform_.frame.set_left(centred_left(layout::designed_outer_width));
     pozicio = 1;
     villogas = true;

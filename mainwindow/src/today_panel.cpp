@@ -11,7 +11,6 @@ namespace {
 constexpr std::string_view running_text = "   Dorvanta   ";
 constexpr std::string_view still_text = "   Dorvanta \u2122   ";
 constexpr std::string_view midnight = "00:00";
-constexpr std::string_view mode_cimsor = "cimsor";
 
 // One past the last start of a piece: after 13 pieces the title starts again.
 constexpr std::int16_t title_steps = 14;
@@ -49,7 +48,7 @@ void Form1::Timer1_Timer() {
     const Moment now = platform_.clock.now();
     const RegionalSettings& regional = platform_.regional.settings();
     Label1[2].set_text(datumszoveg(pattern_clock, now, regional));
-    if (nezet == mode_cimsor) {
+    if (nezet == layout::mode_cimsor) {
         caption.set_text(cimsorszoveg());
     }
     // Besides the minute 00:00, a date that no longer matches the clock is

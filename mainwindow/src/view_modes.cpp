@@ -7,9 +7,9 @@
 namespace halvora {
 namespace {
 
-constexpr std::string_view mode_mini = "mini";
-constexpr std::string_view mode_cimsor = "cimsor";
-constexpr std::string_view mode_teljes = "teljes";
+using layout::mode_cimsor;
+using layout::mode_mini;
+using layout::mode_teljes;
 
 constexpr int mini_height = 900;
 constexpr int teljes_height = layout::designed_outer_height;

@@ -1,4 +1,5 @@
 #include <halvora/qt/application.h>
+#include <halvora/qt/bindings.h>
 #include <halvora/qt/look.h>
 #include <halvora/version.h>
 
@@ -25,10 +26,6 @@ void startup_messages(QtMsgType type, const QMessageLogContext& /*context*/,
     }
 }
 
-QString text(std::string_view value) {
-    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
-}
-
 } // namespace
 
 bool display_named() {
@@ -42,9 +39,9 @@ bool display_named() {
 }
 
 std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line) {
-    QCoreApplication::setOrganizationName(text(version::company));
-    QCoreApplication::setApplicationName(text(version::product_name));
-    QCoreApplication::setApplicationVersion(text(version::text));
+    QCoreApplication::setOrganizationName(to_qstring(version::company));
+    QCoreApplication::setApplicationName(to_qstring(version::product_name));
+    QCoreApplication::setApplicationVersion(to_qstring(version::text));
 
     connection_failure_line = failure_line;
     const QtMessageHandler previous = qInstallMessageHandler(startup_messages);

@@ -1,3 +1,5 @@
+#include <halvora/mainwindow/layout.h>
+#include <halvora/qt/bindings.h>
 #include <halvora/qt/dialogs.h>
 
 #include <QApplication>
@@ -24,16 +26,10 @@ QMessageBox::Icon icon_of(int style) {
     }
 }
 
-QString from_utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-constexpr std::string_view help_title = "Halvora";
-
 } // namespace
 
 void MessageBox::show(std::string_view text, std::string_view title, int style) {
-    QMessageBox box{icon_of(style), from_utf8(title), from_utf8(text), QMessageBox::Ok,
+    QMessageBox box{icon_of(style), to_qstring(title), to_qstring(text), QMessageBox::Ok,
                     parent_.data()};
     box.setTextFormat(Qt::PlainText);
     box.setObjectName(QStringLiteral("message"));
@@ -53,7 +49,7 @@ void HelpViewer::set_help_file(std::string_view path) {
 }
 
 void HelpViewer::show_help() {
-    const QString path = from_utf8(file_);
+    const QString path = to_qstring(file_);
     const QFileInfo file{path};
     std::string message;
     if (path.isEmpty() || !file.exists() || !file.isFile()) {
@@ -64,7 +60,7 @@ void HelpViewer::show_help() {
         return;
     }
     message += file_;
-    messages_.show(message, help_title, platform::message_style_warning);
+    messages_.show(message, layout::program_title, platform::message_style_warning);
 }
 
 void Quitter::quit() {

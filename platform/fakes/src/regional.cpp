@@ -1,13 +1,21 @@
 #include <halvora/platform/fakes/regional.h>
 
+#include <algorithm>
+
 namespace halvora::fakes {
 
+// An English system names its months and weekdays exactly as the calendar's
+// English tables do.
 const RegionalSettings& english_settings() {
-    static const RegionalSettings settings{
-        {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-         "October", "November", "December"},
-        {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"},
-        ":"};
+    static const RegionalSettings settings = [] {
+        RegionalSettings english;
+        std::copy(english_month_names.begin(), english_month_names.end(),
+                  english.month_names.begin());
+        std::copy(english_weekday_names.begin(), english_weekday_names.end(),
+                  english.weekday_names.begin());
+        english.time_separator = ":";
+        return english;
+    }();
     return settings;
 }
 

@@ -48,6 +48,11 @@ inline constexpr Rect Label4{2640, 3480, 1335, 375}; // centred, serif 12 pt bol
 inline constexpr Rect Command2{4320, 3480, 1335, 375};
 
 inline constexpr std::string_view program_title = "Halvora";
+
+// The view modes, as the window state `nezet` holds them.
+inline constexpr std::string_view mode_mini = "mini";
+inline constexpr std::string_view mode_cimsor = "cimsor";
+inline constexpr std::string_view mode_teljes = "teljes";
 inline constexpr int timer_interval_ms = 150;
 
 } // namespace halvora::layout
