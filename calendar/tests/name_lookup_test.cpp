@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <map>
-#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace halvora {
@@ -67,59 +67,38 @@ const std::map<std::string_view, std::string_view> irregular_dates = {
     {"Tamás", " márc. 7. dec. 21. dec. 29."},
 };
 
+// One pass over the day table: every name's date text by the rule or as one of
+// the eleven exceptions, the name list against the table, and the counts.
 TEST(NameTable, AgreesWithTheDayTableForEveryName) {
     const auto days = days_of_every_name();
     ASSERT_EQ(days.size(), name_count);
+    std::map<std::size_t, int> names_by_day_count;
+    std::set<std::string> three_or_more;
     for (const auto& [name, on] : days) {
         SCOPED_TRACE(name);
         const auto irregular = irregular_dates.find(name);
-        const auto dates = nevszerint(name);
-        if (irregular == irregular_dates.end()) {
-            EXPECT_EQ(dates, date_text_by_rule(on));
-        } else {
-            EXPECT_EQ(dates, irregular->second);
-        }
-    }
-    for (const auto& [name, dates] : irregular_dates) {
-        EXPECT_TRUE(days.count(std::string(name)) == 1) << name;
-    }
-}
-
-TEST(NameTable, NameListHoldsExactlyTheCalendarsNames) {
-    const auto days = days_of_every_name();
-    std::set<std::string> listed;
-    for (const auto name : name_list) {
-        EXPECT_TRUE(listed.insert(std::string(name)).second) << "twice: " << name;
-        EXPECT_NE(nevszerint(name), nevbaj) << name;
-        EXPECT_FALSE(has_double_acute_o(name)) << name;
-    }
-    std::set<std::string> in_table;
-    for (const auto& entry : days) {
-        in_table.insert(entry.first);
-    }
-    EXPECT_EQ(listed, in_table);
-}
-
-TEST(NameTable, NamesByNumberOfDays) {
-    std::map<std::size_t, int> names_by_day_count;
-    std::set<std::string> three_or_more;
-    for (const auto& [name, on] : days_of_every_name()) {
+        EXPECT_EQ(nevszerint(name),
+                  irregular == irregular_dates.end() ? date_text_by_rule(on) : irregular->second);
         ++names_by_day_count[on.size()];
         if (on.size() >= 3) {
             three_or_more.insert(name);
         }
     }
+    for (const auto& [name, dates] : irregular_dates) {
+        EXPECT_EQ(days.count(std::string(name)), 1U) << name;
+    }
     EXPECT_EQ(names_by_day_count, (std::map<std::size_t, int>{{1, 395}, {2, 37}, {3, 2}, {4, 2}}));
     EXPECT_EQ(three_or_more, (std::set<std::string>{"Ferenc", "Mária", "Pál", "Tamás"}));
-}
 
-TEST(NameTable, DateTextLengthsInCharacters) {
+    std::set<std::string> listed;
     std::size_t shortest = 1000;
     std::size_t longest = 0;
     std::vector<std::string_view> longest_names;
     for (const auto name : name_list) {
+        EXPECT_TRUE(listed.insert(std::string(name)).second) << "twice: " << name;
+        EXPECT_TRUE(days.count(std::string(name)) == 1) << name;
         const auto dates = nevszerint(name);
-        EXPECT_FALSE(has_double_acute_o(dates)) << name;
+        EXPECT_FALSE(has_double_acute_o(name) || has_double_acute_o(dates)) << name;
         EXPECT_NE(dates.back(), ' ') << name;
         const auto length = utf8_characters(dates);
         shortest = std::min(shortest, length);
@@ -131,55 +110,39 @@ TEST(NameTable, DateTextLengthsInCharacters) {
             longest_names.push_back(name);
         }
     }
+    EXPECT_EQ(listed.size(), name_count);
     EXPECT_EQ(shortest, 9U);
     EXPECT_EQ(longest, 37U);
     EXPECT_EQ(longest_names, std::vector<std::string_view>{"Mária"});
 }
 
-struct NameCase {
-    std::string_view name;
-    std::string_view expected;
-};
-
-void PrintTo(const NameCase& c, std::ostream* os) {
-    *os << testing::escaped(c.name);
-}
-
-class NameLookupCases : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(NameLookupCases, GivesTheExpectedOutcome) {
-    EXPECT_EQ(nevszerint(GetParam().name), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(KnownNames, NameLookupCases,
-                         ::testing::Values(NameCase{"Abigél", " február 9."},
-                                           NameCase{"Achilles", " november 2."},
-                                           NameCase{"Zsuzsanna", " február 19. augusztus 11."},
-                                           NameCase{"Amália", " július 10. október 7."},
-                                           NameCase{"Antal", " január 17. június 13."},
-                                           NameCase{"Lõrinc", " augusztus 10. szeptember 5."},
-                                           NameCase{"Dezsõ", " május 23."},
-                                           NameCase{"Benjámin", " január 3."},
-                                           NameCase{"Szilveszter", " december 31."}));
-
-INSTANTIATE_TEST_SUITE_P(UnknownNames, NameLookupCases,
-                         ::testing::Values(NameCase{"abigél", nevbaj}, NameCase{"ABIGÉL", nevbaj},
-                                           NameCase{" Abigél", nevbaj}, NameCase{"Abigél ", nevbaj},
-                                           NameCase{"", nevbaj}, NameCase{"nevbaj", nevbaj},
-                                           NameCase{"Dezs\xC5\x91", nevbaj}, // double-acute o
-                                           NameCase{"A\xCC\x81"
-                                                    "bel",
-                                                    nevbaj},              // A + combining acute
-                                           NameCase{"Abig\xE9l", nevbaj}, // Latin-1, not UTF-8
-                                           NameCase{"Abig\xC3", nevbaj},  // cut in a character
-                                           NameCase{"Abigél\0"sv, nevbaj}, NameCase{"\0"sv, nevbaj},
-                                           NameCase{"Genovéva, Benjámin", nevbaj},
-                                           NameCase{"Titusz, Leona", nevbaj},
-                                           NameCase{"Szilveszte", nevbaj},
-                                           NameCase{"Szilveszterek", nevbaj}, NameCase{"A", nevbaj},
-                                           NameCase{"\xFF\xFF", nevbaj}));
-
-TEST(NameLookup, HugeTextIsNoName) {
+TEST(NameLookup, KnownNamesAndEdgeInputs) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"Abigél", " február 9."},
+        {"Zsuzsanna", " február 19. augusztus 11."},
+        {"Lõrinc", " augusztus 10. szeptember 5."},
+        {"Benjámin", " január 3."},
+        {"abigél", nevbaj},
+        {"ABIGÉL", nevbaj},
+        {" Abigél", nevbaj},
+        {"Abigél ", nevbaj},
+        {"", nevbaj},
+        {"nevbaj", nevbaj},
+        {"Dezs\xC5\x91", nevbaj}, // double-acute o
+        {"A\xCC\x81"
+         "bel",
+         nevbaj},              // A + combining acute
+        {"Abig\xE9l", nevbaj}, // Latin-1, not UTF-8
+        {"Abig\xC3", nevbaj},  // cut in a character
+        {"Abigél\0"sv, nevbaj},
+        {"Genovéva, Benjámin", nevbaj},
+        {"Szilveszte", nevbaj},
+        {"Szilveszterek", nevbaj},
+        {"\xFF\xFF", nevbaj},
+    };
+    for (const auto& [name, expected] : cases) {
+        EXPECT_EQ(nevszerint(name), expected) << name;
+    }
     EXPECT_EQ(nevszerint(std::string(1U << 20U, 'A')), nevbaj);
     EXPECT_EQ(nevszerint("Abigél" + std::string(1U << 20U, ' ')), nevbaj);
 }

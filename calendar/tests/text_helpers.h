@@ -2,8 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
-#include <string>
 #include <string_view>
 
 namespace halvora::testing {
@@ -25,23 +23,6 @@ inline std::size_t utf8_characters(std::string_view text) {
 inline bool has_double_acute_o(std::string_view text) {
     return text.find("\xC5\x91") != std::string_view::npos ||
            text.find("\xC5\x90") != std::string_view::npos;
-}
-
-// Printable ASCII as it is, every other byte as \xNN, so that test names and
-// failure messages stay readable whatever bytes a case feeds in.
-inline std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20U && byte < 0x7FU) {
-            out += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        }
-    }
-    return out;
 }
 
 } // namespace halvora::testing

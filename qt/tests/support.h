@@ -70,7 +70,6 @@ public:
         return all;
     }
     [[nodiscard]] const QList<Seen>& seen() const { return seen_; }
-    void clear() { seen_.clear(); }
 
 private:
     void poll() {
