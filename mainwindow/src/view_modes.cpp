@@ -30,6 +30,11 @@ bool fits_title_bar(const platform::WindowFrame& frame) {
     return frame.height() <= cimsor_highest && frame.width() <= mode_width + width_tolerance;
 }
 
+bool fits_mini(const platform::WindowFrame& frame) {
+    return within(frame.height(), mini_height, height_tolerance) &&
+           within(frame.width(), mode_width, width_tolerance);
+}
+
 bool in_range(int index, std::size_t size) {
     return index >= 0 && static_cast<std::size_t>(index) < size;
 }
@@ -54,6 +59,11 @@ void Form1::pipavaltas() {
         teljes.set_checked(false);
         caption.set_text(layout::program_title);
         platform_.frame.set_height(mini_height);
+        // A frame already 900 high raises no resize, yet a window widened in
+        // another mode must still take the mode's width.
+        if (nezet == mode_mini && !fits_mini(platform_.frame)) {
+            Form_Resize();
+        }
     } else if (nezet == mode_teljes) {
         cimsor.set_checked(false);
         mini.set_checked(false);
