@@ -68,7 +68,7 @@ void bind(QLabel& widget, Label& label) {
 void show_label(PaintedLabel& widget, const Label& label, Property property) {
     switch (property) {
     case Property::text:
-        widget.set_text(to_qstring(label.text()));
+        widget.set_text(label.text());
         break;
     case Property::colour:
         widget.set_colour(to_qcolor(label.colour()));

@@ -1,3 +1,4 @@
+#include <halvora/qt/bindings.h>
 #include <halvora/qt/widgets.h>
 
 #include <QAccessible>
@@ -97,7 +98,11 @@ PaintedLabel::PaintedLabel(QWidget* parent)
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void PaintedLabel::set_text(const QString& text) {
+QString PaintedLabel::text() const {
+    return to_qstring(text_);
+}
+
+void PaintedLabel::set_text(std::string_view text) {
     if (text_ != text) {
         text_ = text;
         repaint_shown_part();
@@ -133,7 +138,7 @@ void PaintedLabel::repaint_shown_part() {
 void PaintedLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter{this};
     painter.setPen(colour_);
-    painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, text_);
+    painter.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, text());
 }
 
 void PaintedLabel::mousePressEvent(QMouseEvent* event) {

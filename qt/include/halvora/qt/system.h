@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <random>
+
 class QLocale;
 class QWidget;
 
@@ -43,9 +45,15 @@ private:
 // fields that is neither a letter nor a quote; ":" when there is none.
 QString time_separator_of(const QString& time_format);
 
+// Seeded once from the system's source; a generator of its own draws without
+// the process-wide one's lock, three times at every tick of the timer.
 class SystemRandom final : public platform::RandomSource {
 public:
+    SystemRandom();
     double next() override;
+
+private:
+    std::mt19937_64 generator_;
 };
 
 // The width of the screen the main window is on.

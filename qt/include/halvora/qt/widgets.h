@@ -9,6 +9,9 @@
 #include <QRect>
 #include <QWidget>
 
+#include <string>
+#include <string_view>
+
 namespace halvora::qt {
 
 // Mouse button values of the mouse-down events: left 1, right 2, middle 4;
@@ -63,9 +66,10 @@ class PaintedLabel : public QWidget {
 public:
     explicit PaintedLabel(QWidget* parent);
 
-    [[nodiscard]] const QString& text() const { return text_; }
+    [[nodiscard]] QString text() const;
     [[nodiscard]] QColor colour() const { return colour_; }
-    void set_text(const QString& text);
+    // UTF-8, as the window's logic holds it.
+    void set_text(std::string_view text);
     void set_colour(QColor colour);
 
 Q_SIGNALS:
@@ -80,7 +84,10 @@ protected:
 private:
     void repaint_shown_part();
 
-    QString text_;
+    // Kept as the logic's bytes: the running title changes at every tick,
+    // mostly while it lies outside the window, and is turned into a QString
+    // only when it is painted or read.
+    std::string text_;
     QColor colour_{Qt::black};
     LeftClick click_;
 };
