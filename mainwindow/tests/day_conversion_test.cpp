@@ -47,13 +47,8 @@ TEST(DayConversion, ReadsTheLeadingDecimalNumberAndWritesItBackShortest) {
         {"1e99999999999999999999", "inf"},
         {"1e-400", "0"},
         // Bytes that belong to no number end it.
-        {std::string("5\0"
-                     "3",
-                     3),
-         "5"},
-        {"\xFF"
-         "5",
-         "0"},
+        {std::string{'5', '\0', '3'}, "5"},
+        {std::string{'\xFF', '5'}, "0"},
         {"5\xC3", "5"},
         // A thousand digits never overflow.
         {std::string(1000, '0') + "5", "5"},

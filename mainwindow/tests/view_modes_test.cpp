@@ -11,28 +11,27 @@ namespace {
 
 constexpr int screen_width = 19200;
 
-// What a user sees of the mode: size, place, caption and the one check mark.
-void expect_mode(const Window& w, const std::string& nezet, int width, int height,
-                 const std::string& why) {
-    const Form1& f = w.form;
-    EXPECT_EQ(f.nezet, nezet) << why;
-    EXPECT_EQ(w.frame.width(), width) << why;
-    EXPECT_EQ(w.frame.height(), height) << why;
-    EXPECT_EQ(w.frame.left(), (screen_width - width) / 2) << why;
-    EXPECT_EQ(w.frame.top(), 0) << why;
-    EXPECT_EQ(f.caption.text(), nezet == "cimsor" ? f.cimsorszoveg() : "Halvora") << why;
-    EXPECT_EQ(f.cimsor.checked(), nezet == "cimsor") << why;
-    EXPECT_EQ(f.mini.checked(), nezet == "mini") << why;
-    EXPECT_EQ(f.teljes.checked(), nezet == "teljes") << why;
-    EXPECT_FALSE(w.frame.runaway()) << why;
-    EXPECT_LE(w.frame.deepest_nesting(), 8) << why;
-}
-
 struct Expected {
     std::string nezet;
     int width;
     int height;
 };
+
+// What a user sees of the mode: size, place, caption and the one check mark.
+void expect_mode(const Window& w, const Expected& e, const std::string& why) {
+    const Form1& f = w.form;
+    EXPECT_EQ(f.nezet, e.nezet) << why;
+    EXPECT_EQ(w.frame.width(), e.width) << why;
+    EXPECT_EQ(w.frame.height(), e.height) << why;
+    EXPECT_EQ(w.frame.left(), (screen_width - e.width) / 2) << why;
+    EXPECT_EQ(w.frame.top(), 0) << why;
+    EXPECT_EQ(f.caption.text(), e.nezet == "cimsor" ? f.cimsorszoveg() : "Halvora") << why;
+    EXPECT_EQ(f.cimsor.checked(), e.nezet == "cimsor") << why;
+    EXPECT_EQ(f.mini.checked(), e.nezet == "mini") << why;
+    EXPECT_EQ(f.teljes.checked(), e.nezet == "teljes") << why;
+    EXPECT_FALSE(w.frame.runaway()) << why;
+    EXPECT_LE(w.frame.deepest_nesting(), 8) << why;
+}
 
 std::function<void(Window&)> click(void (Form1::*handler)()) {
     return [handler](Window& w) { (w.form.*handler)(); };
@@ -67,10 +66,7 @@ TEST(ViewModes, EveryTransitionOnFramesWithBothLeastHeights) {
         {"widened in teljes", drag(8000, 4500), {"teljes", 8000, 4500}, {"teljes", 8000, 4500}},
         {"Csak címsor when wide", to_cimsor, mini, mini},
         {"Keresés", to_teljes, teljes, teljes},
-        {"teljes, wide at mini's height",
-         drag(8000, 900),
-         {"teljes", 8000, 900},
-         {"teljes", 8000, 900}},
+        {"teljes at 900", drag(8000, 900), {"teljes", 8000, 900}, {"teljes", 8000, 900}},
         {"Normál at that height", click(&Form1::mini_Click), mini, mini},
         {"Keresés", to_teljes, teljes, teljes},
         {"teljes at the title bar's height",
@@ -85,8 +81,7 @@ TEST(ViewModes, EveryTransitionOnFramesWithBothLeastHeights) {
         for (const auto& step : steps) {
             w.frame.reset_counts();
             step.act(w);
-            const Expected& e = least_height == 405 ? step.low : step.high;
-            expect_mode(w, e.nezet, e.width, e.height,
+            expect_mode(w, least_height == 405 ? step.low : step.high,
                         step.what + " (least height " + std::to_string(least_height) + ")");
         }
     }
@@ -106,7 +101,7 @@ TEST(ViewModes, MiniKeepsASizeInsideItsToleranceAndPullsBackAnyOther) {
         Window w;
         w.start();
         w.frame.drag_to(c.width, c.height);
-        expect_mode(w, "mini", c.kept_width, c.kept_height,
+        expect_mode(w, {"mini", c.kept_width, c.kept_height},
                     std::to_string(c.width) + "x" + std::to_string(c.height));
     }
 }
@@ -128,11 +123,11 @@ TEST(ViewModes, AFrameThatRefusesTheModeSizeStillEndsTheNesting) {
     Window w(fakes::moment_at(2026, 12, 5, 7, 5), fakes::english_settings(), 1000);
     w.frame.set_least_width(7000);
     w.start();
-    expect_mode(w, "mini", 7000, 1000, "too large for mini");
+    expect_mode(w, {"mini", 7000, 1000}, "too large for mini");
     w.form.cimsor_Click();
-    expect_mode(w, "mini", 7000, 1000, "too large for cimsor");
+    expect_mode(w, {"mini", 7000, 1000}, "too large for cimsor");
     w.form.teljes_Click();
-    expect_mode(w, "teljes", 7000, 4500, "teljes");
+    expect_mode(w, {"teljes", 7000, 4500}, "teljes");
 }
 
 TEST(PopupMenu, OpensOnlyForTheRightButtonOnTheFreeAreaAFrameOrALabel) {

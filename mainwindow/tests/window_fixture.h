@@ -29,6 +29,24 @@ struct Window : fakes::WindowOnFakes {
 
     // Picks an item or types a text, as the user would.
     static void type(ComboBox& list, std::string_view text) { list.set_text(text); }
+
+    void search_by_date(std::string_view month, std::string_view day) {
+        type(form.Combo1[0], month);
+        type(form.Combo1[1], day);
+        form.Command1_Click();
+    }
+
+    void search_by_name(std::string_view name) {
+        type(form.Combo2, name);
+        form.Command1_Click();
+    }
+
+    // The focus leaves Combo1(index); whether the list kept it.
+    bool leave_list(int index) {
+        bool cancel = false;
+        form.Combo1_Validate(index, cancel);
+        return cancel;
+    }
 };
 
 // The top row from left to right, Label1(4), (0), (5), (1), (2), (3), joined by "|".

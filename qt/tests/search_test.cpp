@@ -5,7 +5,6 @@
 
 #include <halvora/qt/popup_menu.h>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,28 +37,26 @@ private Q_SLOTS:
     }
     void cleanup() { s_.reset(); }
 
+    // A text that is no item, such as "Március", stays as typed: Qt's lists
+    // would look it up without regard to case and rewrite it. Enter in a list
+    // searches and adds no item.
     void search_by_date_data() {
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("enter_in"); // empty: the search button
         QTest::addColumn<QString>("message");
-        const struct {
-            const char* row;
-            const char* month;
-            const char* day;
-            const char* message;
-        } rows[] = {
-            {"found", "március", "15", ""},
-            {"no such day", "február", "30", "Ilyen nap nem létezik!"},
-            {"no such month", "Március", "15", "Ilyen hónap nem létezik!"},
-            {"empty month", "", "5", "Állíts be egy dátumot!"},
-        };
-        for (const auto& row : rows) {
-            QTest::newRow(row.row) << q(row.month) << q(row.day) << q(row.message);
-        }
+        QTest::newRow("found") << q("március") << q("15") << QString{} << QString{};
+        QTest::newRow("no such month")
+            << q("Március") << q("15") << q("Combo1_0") << q("Ilyen hónap nem létezik!");
+        QTest::newRow("no such day")
+            << q("március") << q("99") << q("Combo1_1") << q("Ilyen nap nem létezik!");
+        QTest::newRow("empty month")
+            << QString{} << q("5") << QString{} << q("Állíts be egy dátumot!");
     }
     void search_by_date() {
         QFETCH(QString, month);
         QFETCH(QString, day);
+        QFETCH(QString, enter_in);
         QFETCH(QString, message);
         MessageAnswerer answerer;
         retype_month(month);
@@ -67,21 +64,23 @@ private Q_SLOTS:
         retype(*days(), day);
         QCOMPARE(months()->currentText(), month);
         QCOMPARE(q(s_->form().Combo1[0].text()), month);
-        search();
+        if (enter_in.isEmpty()) {
+            search();
+        } else {
+            auto* list = s_->get<QComboBox>(qPrintable(enter_in));
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Enter);
+        }
 
         QCOMPARE(answerer.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
-        for (const auto& seen : answerer.seen()) {
-            QCOMPARE(seen.title, QStringLiteral("Halvora"));
-            QCOMPARE(seen.icon, QMessageBox::Warning);
-            QCOMPARE(seen.buttons, 1);
-            QVERIFY(seen.modal);
-        }
+        QVERIFY(answerer.all_warnings());
+        QCOMPARE(months()->count(), 12);
+        QCOMPARE(days()->count(), 31);
         // The list the logic emptied shows empty.
         QCOMPARE(months()->currentText(), q(s_->form().Combo1[0].text()));
         QCOMPARE(days()->currentText(), q(s_->form().Combo1[1].text()));
-        const QString expected =
-            message.isEmpty() ? q(napszerint(month.toStdString(), "15")) : QString{};
-        QCOMPARE(s_->get<QLabel>("Label2")->text(), expected);
+        QCOMPARE(s_->get<QLabel>("Label2")->text(),
+                 message.isEmpty() ? q(napszerint("március", "15")) : QString{});
     }
 
     void search_by_name_data() {
@@ -89,86 +88,49 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("a name of the list") << q("Ábel") << QString{};
         QTest::newRow("lower case") << q("ábel") << q("Ilyen név nem létezik!");
-        QTest::newRow("nothing typed") << QString{} << q("Válassz nevet a listából!");
     }
     void search_by_name() {
         QFETCH(QString, name);
         QFETCH(QString, message);
         MessageAnswerer answerer;
         QTest::mouseClick(s_->get<QRadioButton>("Option2"), Qt::LeftButton);
-        QVERIFY(names()->isEnabled());
-        QVERIFY(!months()->isEnabled() && !days()->isEnabled());
+        QVERIFY(names()->isEnabled() && !months()->isEnabled());
         names()->setFocus(Qt::TabFocusReason);
         type_text(*names(), name);
         // Exactly what was typed, also once the focus has left the field.
-        QCOMPARE(names()->currentText(), name);
-        QCOMPARE(q(s_->form().Combo2.text()), name);
         s_->get<QPushButton>("Command2")->setFocus(Qt::TabFocusReason);
         QCOMPARE(names()->currentText(), name);
+        QCOMPARE(q(s_->form().Combo2.text()), name);
         names()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(names(), Qt::Key_Return);
 
         QCOMPARE(answerer.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
         QCOMPARE(names()->count(), static_cast<int>(name_count));
-        const bool found = message.isEmpty();
         QCOMPARE(s_->get<QLabel>("Label3")->text(),
-                 found ? q(nevszerint(name.toStdString())) : QString{});
-        QCOMPARE(names()->currentText(), found ? name : QString{});
+                 message.isEmpty() ? q(nevszerint(name.toStdString())) : QString{});
     }
 
-    void enter_searches_and_adds_no_item_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("month") << q("Combo1_0") << q("JANUÁR") << q("Ilyen hónap nem létezik!");
-        QTest::newRow("day") << q("Combo1_1") << q("99") << q("Ilyen nap nem létezik!");
-    }
-    void enter_searches_and_adds_no_item() {
-        QFETCH(QString, list);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
+    // Validation runs when the focus moves on to another control: not while it
+    // stays in the list (its own popup, another window), and before a press on
+    // the search button runs the search.
+    void validation_runs_when_the_focus_leaves_before_a_click() {
         MessageAnswerer answerer;
-        auto* combo = s_->get<QComboBox>(qPrintable(list));
-        const int count = combo->count();
-        combo->setFocus(Qt::TabFocusReason);
-        retype(*combo, text);
-        QTest::keyClick(combo, Qt::Key_Enter);
-        QCOMPARE(answerer.texts(), QStringList{message});
-        QCOMPARE(combo->count(), count);
-        QCOMPARE(combo->currentText(), QString{});
-    }
-
-    void the_day_list_shrinks_when_the_focus_leaves() {
         retype_month(QStringLiteral("február"));
-        // Not while the focus stays in the list: its own popup, another window.
         for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
             QFocusEvent out{QEvent::FocusOut, reason};
             QApplication::sendEvent(months(), &out);
         }
         QCOMPARE(days()->count(), 31);
-        QTest::keyClick(months(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), days());
-        QCOMPARE(days()->count(), 28);
-        QCOMPARE(days()->itemText(27), QStringLiteral(" 28"));
-    }
-
-    void validation_comes_before_the_search_button() {
-        MessageAnswerer answerer;
-        retype_month(QStringLiteral("április"));
-        // Still in the month list: a press on the search button moves the focus
-        // first, so the day list is already fitted when the search runs.
         search();
-        QCOMPARE(days()->count(), 30);
+        QCOMPARE(days()->count(), 28);
         QCOMPARE(answerer.texts(), QStringList{});
-        QCOMPARE(s_->get<QLabel>("Label2")->text(), q(napszerint("április", "1")));
+        QCOMPARE(s_->get<QLabel>("Label2")->text(), q(napszerint("február", "1")));
     }
 
     void picking_an_item_sets_the_text() {
         months()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(months(), Qt::Key_Down);
-        QTest::keyClick(months(), Qt::Key_Down);
-        QCOMPARE(months()->currentText(), QStringLiteral("március"));
-        QCOMPARE(q(s_->form().Combo1[0].text()), QStringLiteral("március"));
+        QCOMPARE(q(s_->form().Combo1[0].text()), QStringLiteral("február"));
     }
 };
 

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <string_view>
 
 namespace halvora::qt::testing {
@@ -44,32 +43,19 @@ inline void retype(QComboBox& list, const QString& text) {
     type_text(list, text);
 }
 
-// While it lives, notes every message box that opens and closes it with its
-// OK button, as the user confirming it would.
+// While it lives, notes the text of every message box that opens and
+// confirms it with its OK button. Every box must be the program's warning:
+// modal, titled with the program's name, with the OK button alone.
 class MessageAnswerer {
 public:
-    struct Seen {
-        QString text;
-        QString title;
-        QMessageBox::Icon icon;
-        int buttons;
-        bool modal;
-    };
-
     MessageAnswerer() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start();
     }
 
-    [[nodiscard]] QStringList texts() const {
-        QStringList all;
-        for (const Seen& seen : seen_) {
-            all.append(seen.text);
-        }
-        return all;
-    }
-    [[nodiscard]] const QList<Seen>& seen() const { return seen_; }
+    [[nodiscard]] const QStringList& texts() const { return texts_; }
+    [[nodiscard]] bool all_warnings() const { return all_warnings_; }
 
 private:
     void poll() {
@@ -78,8 +64,10 @@ private:
             return;
         }
         answered_ = box;
-        seen_.append(Seen{box->text(), box->windowTitle(), box->icon(),
-                          static_cast<int>(box->buttons().size()), box->isModal()});
+        texts_.append(box->text());
+        all_warnings_ = all_warnings_ && box->isModal() && box->icon() == QMessageBox::Warning &&
+                        box->windowTitle() == QStringLiteral("Halvora") &&
+                        box->buttons().size() == 1;
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
             ok->click();
         } else {
@@ -89,23 +77,24 @@ private:
 
     QTimer timer_;
     QPointer<QMessageBox> answered_;
-    QList<Seen> seen_;
+    QStringList texts_;
+    bool all_warnings_ = true;
 };
 
-// Waits for the next popup menu, lets `look` inspect it and then picks the
-// item that `look` returns by a left click on it, or closes the menu.
+// Waits for the next popup menu, notes its items with their check marks (+),
+// the bold default (*) and submenu items (>), then picks the checkable item
+// `pick` by a left click on it, or closes the menu.
 class MenuPicker {
 public:
-    using Look = std::function<QAction*(QMenu&)>;
-
-    explicit MenuPicker(Look look)
-        : look_(std::move(look)) {
+    explicit MenuPicker(QString pick = {})
+        : pick_(std::move(pick)) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start();
     }
 
     [[nodiscard]] int opened() const { return opened_; }
+    [[nodiscard]] const QString& seen() const { return seen_; }
 
 private:
     void poll() {
@@ -114,7 +103,16 @@ private:
             return;
         }
         ++opened_;
-        QAction* pick = look_ ? look_(*menu) : nullptr;
+        QAction* pick = nullptr;
+        for (QAction* action : menu->actions()) {
+            seen_ += QString{action->isChecked() ? "+" : ""} + (action->font().bold() ? "*" : "") +
+                     (action->isSeparator() ? QStringLiteral("-") : action->text()) + "|";
+            for (QAction* inner : action->menu() ? action->menu()->actions() : QList<QAction*>{}) {
+                seen_ += ">" + inner->text() + "|";
+            }
+            pick = action->isCheckable() && action->text() == pick_ ? action : pick;
+        }
+        seen_ += menu->defaultAction() ? menu->defaultAction()->text() : QString{};
         if (pick != nullptr) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pick).center());
         }
@@ -123,9 +121,10 @@ private:
         }
     }
 
-    Look look_;
+    QString pick_;
     QTimer timer_;
     int opened_ = 0;
+    QString seen_;
 };
 
 } // namespace halvora::qt::testing
