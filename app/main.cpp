@@ -3,8 +3,6 @@
 #include <halvora/qt/application.h>
 #include <halvora/qt/program.h>
 
-#include <cstdio>
-
 namespace {
 
 constexpr const char* no_display_line =
@@ -14,11 +12,10 @@ constexpr const char* no_display_line =
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!halvora::qt::display_named()) {
-        std::fputs(no_display_line, stderr);
+    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
+    if (!application) {
         return 1;
     }
-    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
     halvora::qt::Program program;
     program.start();
     return QApplication::exec();

@@ -1,7 +1,5 @@
 #include <halvora/mainwindow/form1.h>
 
-#include <string>
-
 namespace halvora {
 
 void Form1::Form_Load() {
@@ -20,23 +18,13 @@ void Form1::Form_Load() {
     // One reading of the clock for the whole panel, so its texts cannot
     // straddle midnight.
     const Moment now = platform_.clock.now();
-    const RegionalSettings& regional = platform_.regional.settings();
-    Label1[4].set_text(datumszoveg(pattern_year, now, regional));
-    Label1[5].set_text(datumszoveg(pattern_day, now, regional));
-    Label1[0].set_text(honapnev(datumszoveg(pattern_month, now, regional)));
-    Label1[1].set_text(hetnapnev(datumszoveg(pattern_weekday, now, regional)));
-    Label1[2].set_text(datumszoveg(pattern_clock, now, regional));
-    shown_day_ = ShownDay{now.year, now.month, now.day};
-
-    honap = datumszoveg(pattern_month, now, regional);
-    nap = day_numeral(now);
+    Label1[2].set_text(datumszoveg(pattern_clock, now, platform_.regional.settings()));
     // The day list is filled for the month list's text, which the design sets
     // to január; a text typed or cleared before the load must not leave the
     // day list too short, or empty for good.
     Combo1[0].set_text(hungarian_month_names[0]);
     feltolt();
-    nevek();
-    Label1[3].set_text(napnevek + std::string(napja_suffix));
+    refresh_today(now);
 
     // Option1 is on from the design; setting it keeps the pair exclusive even
     // if a click on Option2 came before the load.

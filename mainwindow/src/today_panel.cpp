@@ -63,12 +63,12 @@ void Form1::Timer1_Timer() {
 
 void Form1::refresh_today(const Moment& now) {
     const RegionalSettings& regional = platform_.regional.settings();
+    honap = datumszoveg(pattern_month, now, regional);
     Label1[4].set_text(datumszoveg(pattern_year, now, regional));
-    Label1[0].set_text(honapnev(datumszoveg(pattern_month, now, regional)));
+    Label1[0].set_text(honapnev(honap));
     Label1[5].set_text(datumszoveg(pattern_day, now, regional));
     Label1[1].set_text(hetnapnev(datumszoveg(pattern_weekday, now, regional)));
     shown_day_ = ShownDay{now.year, now.month, now.day};
-    honap = datumszoveg(pattern_month, now, regional);
     nap = day_numeral(now);
     nevek();
     Label1[3].set_text(napnevek + std::string(napja_suffix));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 namespace halvora {
 namespace {
@@ -26,13 +28,30 @@ bool within(int value, int centre, int tolerance) {
     return value >= centre - tolerance && value <= centre + tolerance;
 }
 
-bool fits_title_bar(const platform::WindowFrame& frame) {
-    return frame.height() <= cimsor_highest && frame.width() <= mode_width + width_tolerance;
+// The height each mode sets; none for a text that names no mode.
+std::optional<int> mode_height(std::string_view nezet) {
+    if (nezet == mode_cimsor) {
+        return cimsor_height;
+    }
+    if (nezet == mode_mini) {
+        return mini_height;
+    }
+    if (nezet == mode_teljes) {
+        return teljes_height;
+    }
+    return std::nullopt;
 }
 
-bool fits_mini(const platform::WindowFrame& frame) {
-    return within(frame.height(), mini_height, height_tolerance) &&
-           within(frame.width(), mode_width, width_tolerance);
+// Whether the frame's size is one the resize rule leaves alone in this mode.
+bool fits_mode(std::string_view nezet, const platform::WindowFrame& frame) {
+    if (nezet == mode_mini) {
+        return within(frame.height(), mini_height, height_tolerance) &&
+               within(frame.width(), mode_width, width_tolerance);
+    }
+    if (nezet == mode_cimsor) {
+        return frame.height() <= cimsor_highest && frame.width() <= mode_width + width_tolerance;
+    }
+    return true;
 }
 
 bool in_range(int index, std::size_t size) {
@@ -42,34 +61,24 @@ bool in_range(int index, std::size_t size) {
 } // namespace
 
 void Form1::pipavaltas() {
+    const std::optional<int> height = mode_height(nezet);
+    if (!height) {
+        return;
+    }
+    cimsor.set_checked(nezet == mode_cimsor);
+    mini.set_checked(nezet == mode_mini);
+    teljes.set_checked(nezet == mode_teljes);
     if (nezet == mode_cimsor) {
-        cimsor.set_checked(true);
-        mini.set_checked(false);
-        teljes.set_checked(false);
         caption.set_text(cimsorszoveg());
-        platform_.frame.set_height(cimsor_height);
-        // A frame already at its least height raises no resize, yet a window
-        // too high or too wide for the title bar alone must still fall back.
-        if (nezet == mode_cimsor && !fits_title_bar(platform_.frame)) {
-            Form_Resize();
-        }
-    } else if (nezet == mode_mini) {
-        cimsor.set_checked(false);
-        mini.set_checked(true);
-        teljes.set_checked(false);
+    } else {
         caption.set_text(layout::program_title);
-        platform_.frame.set_height(mini_height);
-        // A frame already 900 high raises no resize, yet a window widened in
-        // another mode must still take the mode's width.
-        if (nezet == mode_mini && !fits_mini(platform_.frame)) {
-            Form_Resize();
-        }
-    } else if (nezet == mode_teljes) {
-        cimsor.set_checked(false);
-        mini.set_checked(false);
-        teljes.set_checked(true);
-        caption.set_text(layout::program_title);
-        platform_.frame.set_height(teljes_height);
+    }
+    platform_.frame.set_height(*height);
+    // A frame already at the height set raises no resize, yet the mode's size
+    // rule must hold once the mode is applied: a window widened in another
+    // mode takes mini's width, or falls back from the title bar alone.
+    if (!fits_mode(nezet, platform_.frame)) {
+        Form_Resize();
     }
 }
 

@@ -26,8 +26,8 @@ void startup_messages(QtMsgType type, const QMessageLogContext& /*context*/,
     }
 }
 
-} // namespace
-
+// Whether a display is named at all (or a platform chosen); without one the
+// toolkit could only fail.
 bool display_named() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
@@ -38,7 +38,13 @@ bool display_named() {
 #endif
 }
 
+} // namespace
+
 std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line) {
+    if (!display_named()) {
+        std::fputs(failure_line, stderr);
+        return nullptr;
+    }
     QCoreApplication::setOrganizationName(to_qstring(version::company));
     QCoreApplication::setApplicationName(to_qstring(version::product_name));
     QCoreApplication::setApplicationVersion(to_qstring(version::text));

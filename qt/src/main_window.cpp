@@ -1,5 +1,6 @@
 #include <halvora/mainwindow/form1.h>
 #include <halvora/qt/bindings.h>
+#include <halvora/qt/contained.h>
 #include <halvora/qt/look.h>
 #include <halvora/qt/main_window.h>
 #include <halvora/qt/widgets.h>
@@ -19,7 +20,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <exception>
 
 namespace halvora::qt {
 namespace {
@@ -285,13 +285,7 @@ void MainWindow::run(const std::function<void()>& handler) {
         return;
     }
     ++running_;
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        qWarning("Halvora: event handler failed: %s", error.what());
-    } catch (...) {
-        qWarning("Halvora: event handler failed");
-    }
+    run_contained("event handler", handler);
     --running_;
 }
 

@@ -1,3 +1,4 @@
+#include <halvora/qt/contained.h>
 #include <halvora/qt/window_frame.h>
 
 #include <QEvent>
@@ -6,7 +7,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <exception>
 
 namespace halvora::qt {
 
@@ -99,13 +99,7 @@ void WindowFrame::resized_from_outside(QSize client) {
 // Outside a setting call nobody above us catches: an escaping exception must
 // end here, not in Qt's event loop.
 void WindowFrame::notify_listener() {
-    try {
-        raise_resize();
-    } catch (const std::exception& error) {
-        qWarning("Halvora: resize handler failed: %s", error.what());
-    } catch (...) {
-        qWarning("Halvora: resize handler failed");
-    }
+    run_contained("resize handler", [this] { raise_resize(); });
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -7,8 +7,6 @@
 #include <halvora/qt/main_window.h>
 #include <halvora/qt/program.h>
 
-#include <cstdio>
-
 namespace {
 
 constexpr const char* no_display_line = "halvora_probe: no graphical display\n";
@@ -16,11 +14,10 @@ constexpr const char* no_display_line = "halvora_probe: no graphical display\n";
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!halvora::qt::display_named()) {
-        std::fputs(no_display_line, stderr);
+    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
+    if (!application) {
         return 1;
     }
-    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
     halvora::qt::Program program;
     halvora::bench::report_first_paint(program.window());
     program.start();

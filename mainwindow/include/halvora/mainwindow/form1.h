@@ -136,7 +136,8 @@ private:
     void unload_about() override;
     void close_about();
 
-    // Today panel: the date half (the midnight refresh) and the running title.
+    // Today panel: the date half (at the load and at every new day) and the
+    // running title.
     void refresh_today(const Moment& now);
     void run_title();
 

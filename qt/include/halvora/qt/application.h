@@ -9,12 +9,9 @@
 
 namespace halvora::qt {
 
-// Whether a display is named at all (or a platform chosen); without one the
-// toolkit could only fail.
-bool display_named();
-
-// Builds the application; `failure_line` is printed, and the process ends with
-// code 1, if the named display cannot be reached. `argc` must outlive it.
+// Builds the application. With no display named at all, `failure_line` is
+// printed and none is built; if the named display cannot be reached, the line
+// is printed and the process ends with code 1. `argc` must outlive it.
 std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line);
 
 } // namespace halvora::qt
