@@ -7,7 +7,7 @@ packages=(
     # toolchain
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
     # libraries
-    qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libgl-dev libxcb1-dev pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     # a real display and window manager for the smoke test and screenshots
     xvfb xauth openbox xdotool x11-utils imagemagick
     # fonts the window's design asks for, or their metric twins

@@ -1,5 +1,6 @@
 #include <halvora/qt/contained.h>
 #include <halvora/qt/window_frame.h>
+#include <halvora/qt/x11.h>
 
 #include <QEvent>
 #include <QResizeEvent>
@@ -7,12 +8,43 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace halvora::qt {
+namespace {
+
+// The server's pixels in Qt's, for a window on a screen at the origin.
+QRect in_qt_pixels(const QRect& native, double ratio) {
+    const auto px = [ratio](int value) { return static_cast<int>(std::lround(value / ratio)); };
+    return QRect{px(native.x()), px(native.y()), px(native.width()), px(native.height())};
+}
+
+bool same_place(const QRect& a, const QRect& b, double ratio) {
+    // At a fractional scale a pixel of Qt's may round either way.
+    const int slack = ratio == 1.0 ? 0 : 1;
+    return std::abs(a.x() - b.x()) <= slack && std::abs(a.y() - b.y()) <= slack &&
+           std::abs(a.width() - b.width()) <= slack && std::abs(a.height() - b.height()) <= slack;
+}
+
+} // namespace
 
 WindowFrame::WindowFrame(QWidget& window)
     : window_(window) {
     window_.installEventFilter(this);
+    // While the user drags the border the window manager owns the size: it
+    // overrides every request, or follows one and then restores its own,
+    // which left the window neither at its mode's size nor painted. The
+    // listener waits for the button's release instead.
+    drag_end_.setInterval(drag_poll_ms);
+    connect(&drag_end_, &QTimer::timeout, this, [this] {
+        if (!x11::pointer_button_held()) {
+            drag_end_.stop();
+            notify_listener();
+        }
+    });
+    settle_.setSingleShot(true);
+    settle_.setInterval(settle_ms);
+    connect(&settle_, &QTimer::timeout, this, [this] { check_server(); });
 }
 
 Scale WindowFrame::scale() const {
@@ -43,13 +75,11 @@ int WindowFrame::height() const {
 }
 
 void WindowFrame::set_left(int twips) {
-    const int x = screen_origin(&window_).x() + scale().px_x(twips);
-    window_.move(x, window_.pos().y());
+    move_frame(QPoint{screen_origin(&window_).x() + scale().px_x(twips), window_.pos().y()});
 }
 
 void WindowFrame::set_top(int twips) {
-    const int y = screen_origin(&window_).y() + scale().px_y(twips);
-    window_.move(window_.pos().x(), y);
+    move_frame(QPoint{window_.pos().x(), screen_origin(&window_).y() + scale().px_y(twips)});
 }
 
 void WindowFrame::set_width(int twips) {
@@ -64,7 +94,16 @@ void WindowFrame::set_height(int twips) {
     resize_client(QSize{window_.width(), client});
 }
 
+void WindowFrame::move_frame(QPoint position) {
+    window_.move(position);
+    expect_requested();
+}
+
 void WindowFrame::resize_client(QSize client) {
+    if (window_.isMaximized() || window_.isFullScreen()) {
+        window_.setWindowState(window_.windowState() &
+                               ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
     if (client == window_.size()) {
         return;
     }
@@ -77,13 +116,19 @@ void WindowFrame::resize_client(QSize client) {
     window_.resize(client);
     --setting_;
     last_request_ = client;
+    since_request_.start();
+    expect_requested();
     if (window_.frameGeometry().size() != outer_before) {
         raise_resize();
     }
 }
 
 void WindowFrame::resized_from_outside(QSize client) {
-    if (last_request_ && *last_request_ != client) {
+    // A size the user drags to is no answer to an earlier request of ours;
+    // a refusal comes at once, not after a user's pause.
+    const bool dragging = drag_end_.isActive() || x11::pointer_button_held();
+    const bool answer = last_request_ && !dragging && since_request_.elapsed() < refusal_answer_ms;
+    if (answer && *last_request_ != client) {
         if (refusal_ && refusal_->requested == *last_request_ && refusal_->answered == client) {
             ++refusal_->times;
         } else {
@@ -93,6 +138,10 @@ void WindowFrame::resized_from_outside(QSize client) {
         refusal_.reset();
     }
     last_request_.reset();
+    if (dragging) {
+        drag_end_.start();
+        return;
+    }
     notify_listener();
 }
 
@@ -100,6 +149,41 @@ void WindowFrame::resized_from_outside(QSize client) {
 // end here, not in Qt's event loop.
 void WindowFrame::notify_listener() {
     run_contained("resize handler", [this] { raise_resize(); });
+}
+
+void WindowFrame::expect_requested() {
+    requested_ = window_.geometry();
+    repeats_ = 0;
+    settle_.start();
+}
+
+// Qt records a request as done when it makes it. A window manager may yet
+// place the window anew after a change of size, or follow a request and then
+// restore its own size; Qt then believes the request and asks no more, since
+// the window is already there as far as it knows. So once all is quiet the
+// server's word is taken, and what differs is asked for again, past Qt's
+// record of what it asked.
+void WindowFrame::check_server() {
+    QWindow* handle = window_.windowHandle();
+    if (!requested_ || handle == nullptr) {
+        return;
+    }
+    if (x11::pointer_button_held()) {
+        settle_.start();
+        return;
+    }
+    const double ratio = handle->devicePixelRatio();
+    const std::optional<QRect> server = x11::client_geometry(*handle);
+    if (!server || same_place(in_qt_pixels(*server, ratio), *requested_, ratio) ||
+        repeats_ >= settle_repeats) {
+        requested_.reset();
+        return;
+    }
+    ++repeats_;
+    const QMargins frame = handle->frameMargins();
+    handle->resize(requested_->size());
+    handle->setFramePosition(requested_->topLeft() - QPoint{frame.left(), frame.top()});
+    settle_.start();
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -110,6 +194,9 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             watching_handle_ = true;
         } else if (event->type() == QEvent::Resize && setting_ == 0 && exposed_) {
             resized_from_outside(static_cast<QResizeEvent*>(event)->size());
+        } else if (event->type() == QEvent::Move && requested_ && settle_.isActive()) {
+            // The window manager still at work: wait until it is done.
+            settle_.start();
         }
     } else if (event->type() == QEvent::Expose && !exposed_ && window_.windowHandle() != nullptr &&
                window_.windowHandle()->isExposed()) {

@@ -3,15 +3,23 @@
 // call, as the window logic expects. A window manager's frame margins are
 // known only once the window is first exposed: the listener runs first then.
 // Later resizes that come from outside (the user dragging the border, the
-// window manager) run it too.
+// window manager, another program) run it too.
+//
+// A real window manager has the last word on a window's place and size, and
+// its answers come later than Qt's record of a request: the frame waits for
+// the user to let go of a border before the listener runs, and makes sure the
+// server ends with what was asked for.
 #pragma once
 
 #include <halvora/platform/platform.h>
 #include <halvora/qt/twips.h>
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QObject>
+#include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <optional>
 
@@ -32,11 +40,11 @@ public:
     void set_left(int twips) override;
     void set_top(int twips) override;
     // A size below one pixel of client area is raised to that pixel: a window
-    // without a client area is not shown at all.
+    // without a client area is not shown at all. A maximized window is made
+    // normal first: it takes no size but the screen's.
     void set_width(int twips) override;
     void set_height(int twips) override;
 
-    [[nodiscard]] bool exposed() const { return exposed_; }
     // Border and title bar, as the window manager reports them.
     [[nodiscard]] QMargins margins() const;
 
@@ -45,19 +53,37 @@ protected:
 
 private:
     [[nodiscard]] Scale scale() const;
+    void move_frame(QPoint position);
     void resize_client(QSize client);
     void resized_from_outside(QSize client);
     void notify_listener();
+    void expect_requested();
+    void check_server();
+
+    // How often to look whether the user has let go of the border.
+    static constexpr int drag_poll_ms = 40;
+    // How long the geometry must stay unchanged before it is compared with
+    // the server's, and how often a request is repeated for the server.
+    static constexpr int settle_ms = 200;
+    static constexpr int settle_repeats = 3;
+    static constexpr qint64 refusal_answer_ms = 500;
 
     QWidget& window_;
     int setting_ = 0; // depth of our own resize calls
     bool exposed_ = false;
     bool watching_handle_ = false;
 
+    QTimer drag_end_;
+    // What our requests left in Qt's record, until the server shows the same.
+    std::optional<QRect> requested_;
+    QTimer settle_;
+    int repeats_ = 0;
+
     // A window manager may refuse a size and answer with its own. The same
     // request refused the same way twice is not made a third time, so the
     // window settles instead of bouncing between our size and the manager's.
     std::optional<QSize> last_request_;
+    QElapsedTimer since_request_;
     struct Refusal {
         QSize requested;
         QSize answered;
