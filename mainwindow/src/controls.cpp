@@ -35,6 +35,12 @@ void Label::set_visible(bool visible) {
     }
 }
 
+void Area::set_visible(bool visible) {
+    if (assign(visible_, visible)) {
+        notify(Property::visible);
+    }
+}
+
 void ComboBox::append(std::string_view item) {
     items_.emplace_back(item);
     notify(Property::items);

@@ -10,6 +10,7 @@ void Form1::Form_Load() {
     loaded_ = true;
 
     nezet = layout::mode_mini;
+    search_area.set_visible(false);
     platform_.frame.set_left(centred_left(layout::designed_outer_width));
     pozicio = 1;
     villogas = true;

@@ -68,6 +68,7 @@ void Form1::pipavaltas() {
     cimsor.set_checked(nezet == mode_cimsor);
     mini.set_checked(nezet == mode_mini);
     teljes.set_checked(nezet == mode_teljes);
+    search_area.set_visible(nezet == mode_teljes);
     if (nezet == mode_cimsor) {
         caption.set_text(cimsorszoveg());
     } else {

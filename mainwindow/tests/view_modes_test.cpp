@@ -29,6 +29,7 @@ void expect_mode(const Window& w, const Expected& e, const std::string& why) {
     EXPECT_EQ(f.cimsor.checked(), e.nezet == "cimsor") << why;
     EXPECT_EQ(f.mini.checked(), e.nezet == "mini") << why;
     EXPECT_EQ(f.teljes.checked(), e.nezet == "teljes") << why;
+    EXPECT_EQ(f.search_area.visible(), e.nezet == "teljes") << why;
     EXPECT_FALSE(w.frame.runaway()) << why;
     EXPECT_LE(w.frame.deepest_nesting(), 8) << why;
 }

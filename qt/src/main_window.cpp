@@ -239,6 +239,14 @@ void MainWindow::bind(Form1& form) {
     qt::bind(*label4_, form.Label4);
     qt::bind(*option1_, form.Option1);
     qt::bind(*option2_, form.Option2);
+    const auto show_search_area = [this] {
+        for (QWidget* part : std::initializer_list<QWidget*>{frame1_[0], frame1_[1], command1_,
+                                                             label4_, command2_}) {
+            part->setVisible(form_->search_area.visible());
+        }
+    };
+    show_search_area();
+    form.search_area.observe([show_search_area](Property) { show_search_area(); });
     // As wide as the caption needs, so it is never cut off and the frame's
     // edge shows again after it; the frame is the limit.
     for (QRadioButton* option : {option1_, option2_}) {
@@ -273,6 +281,7 @@ void MainWindow::unbind() {
     }
     form_->Option1.observe({});
     form_->Option2.observe({});
+    form_->search_area.observe({});
     for (const QPointer<ComboBinding>& binding : combo_bindings_) {
         delete binding.data();
     }
@@ -328,7 +337,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (is_enter(*event)) {
         event->accept();
-        if (command1_->isEnabled()) {
+        if (command1_->isVisible() && command1_->isEnabled()) {
             command1_->click();
         }
         return;

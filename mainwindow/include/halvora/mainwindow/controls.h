@@ -139,6 +139,18 @@ private:
     bool checked_;
 };
 
+// A part of the window that shows or hides as a whole.
+class Area : public Control {
+public:
+    explicit Area(bool visible)
+        : visible_(visible) {}
+    [[nodiscard]] bool visible() const { return visible_; }
+    void set_visible(bool visible);
+
+private:
+    bool visible_;
+};
+
 // The window's own caption.
 class Caption : public Control {
 public:

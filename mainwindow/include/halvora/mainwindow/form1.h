@@ -58,6 +58,12 @@ public:
     ComboBox Combo2;
     Label Label3{"", blue};
 
+    // Both search panels and the bottom row show with the whole window only.
+    // Cut off by the height alone, a strip of them would show in the today
+    // panel's mode wherever the title bar is thinner than designed, or is not
+    // scaled with the program.
+    Area search_area{true};
+
     PushButton Command1{"Keresés"};
     Label Label4{"Label4"};
     PushButton Command2{"Kilépés"};
