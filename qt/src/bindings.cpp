@@ -3,6 +3,7 @@
 #include <halvora/qt/widgets.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -123,6 +124,8 @@ ComboBinding::ComboBinding(QComboBox& widget, ComboBox& list, bool offer_matches
         completer->setCompletionMode(QCompleter::PopupCompletion);
         completer->setFilterMode(Qt::MatchStartsWith);
         widget_.setCompleter(completer);
+        completer->popup()->setFont(widget_.font());
+        new PassThroughPopup(*completer);
     } else {
         widget_.setCompleter(nullptr);
     }

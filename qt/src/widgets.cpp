@@ -1,10 +1,14 @@
 #include <halvora/qt/bindings.h>
 #include <halvora/qt/widgets.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -204,6 +208,50 @@ void FrameBox::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.release(*event, frame_rect())) {
         Q_EMIT clicked();
     }
+}
+
+PassThroughPopup::PassThroughPopup(QCompleter& completer)
+    : QObject(&completer)
+    , completer_(completer) {
+    // Installed after the completer's own filter, so it runs first.
+    completer_.popup()->installEventFilter(this);
+}
+
+bool PassThroughPopup::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* popup = completer_.popup();
+    if (watched != popup || !popup->isVisible()) {
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto& press = static_cast<const QMouseEvent&>(*event);
+        const QPointF global = press.globalPosition();
+        if (popup->rect().contains(popup->mapFromGlobal(global).toPoint())) {
+            return false;
+        }
+        popup->hide();
+        // Posted, as a press the window itself received, so that the release
+        // to come finds the control that took the press.
+        QWidget* target = QApplication::widgetAt(global.toPoint());
+        QWindow* window = target != nullptr ? target->window()->windowHandle() : nullptr;
+        if (window != nullptr) {
+            const QPointF local = window->mapFromGlobal(global);
+            QCoreApplication::postEvent(window,
+                                        new QMouseEvent(QEvent::MouseButtonPress, local, local,
+                                                        global, press.button(), press.buttons(),
+                                                        press.modifiers(), press.pointingDevice()));
+        }
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && !popup->currentIndex().isValid() && completer_.widget() != nullptr) {
+            popup->hide();
+            QApplication::sendEvent(completer_.widget(), key);
+            return true;
+        }
+    }
+    return false;
 }
 
 void LeftButtonMenu::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 // left button only.
 #pragma once
 
+#include <QCompleter>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -126,6 +127,22 @@ private:
     int overhang_;
     QWidget* caption_ = nullptr;
     LeftClick click_;
+};
+
+// The popup that offers the items matching what the user types. Qt's own
+// swallows the click that closes it and the Enter it has no suggestion
+// chosen for, so the first click on a button after typing did nothing. Here
+// both close the popup and go on to where the user meant them.
+class PassThroughPopup : public QObject {
+    Q_OBJECT
+public:
+    explicit PassThroughPopup(QCompleter& completer);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QCompleter& completer_;
 };
 
 // Items answer the left mouse button only.
