@@ -19,11 +19,15 @@ QRect in_qt_pixels(const QRect& native, double ratio) {
     return QRect{px(native.x()), px(native.y()), px(native.width()), px(native.height())};
 }
 
-bool same_place(const QRect& a, const QRect& b, double ratio) {
+// Whether the server shows what was asked for. A maximized window's place is
+// the window manager's, and its frame may differ from a normal one's: only
+// its size counts.
+bool as_requested(const QRect& server, const QRect& requested, double ratio, bool maximized) {
     // At a fractional scale a pixel of Qt's may round either way.
     const int slack = ratio == 1.0 ? 0 : 1;
-    return std::abs(a.x() - b.x()) <= slack && std::abs(a.y() - b.y()) <= slack &&
-           std::abs(a.width() - b.width()) <= slack && std::abs(a.height() - b.height()) <= slack;
+    const auto near = [slack](int a, int b) { return std::abs(a - b) <= slack; };
+    return near(server.width(), requested.width()) && near(server.height(), requested.height()) &&
+           (maximized || (near(server.x(), requested.x()) && near(server.y(), requested.y())));
 }
 
 } // namespace
@@ -95,15 +99,28 @@ void WindowFrame::set_height(int twips) {
 }
 
 void WindowFrame::move_frame(QPoint position) {
+    // A maximized window is where the window manager puts it; asked to move,
+    // some managers drop the maximized state instead.
+    if (window_.isMaximized() || window_.isFullScreen()) {
+        return;
+    }
     window_.move(position);
     expect_requested();
 }
 
-void WindowFrame::resize_client(QSize client) {
+// A window manager takes no size nor place for a maximized window but the
+// screen's. Made normal, the window first gets back the size it had before,
+// which is no resize of the user's: the size asked for follows.
+void WindowFrame::make_normal() {
     if (window_.isMaximized() || window_.isFullScreen()) {
+        restoring_ = true;
         window_.setWindowState(window_.windowState() &
                                ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     }
+}
+
+void WindowFrame::resize_client(QSize client) {
+    make_normal();
     if (client == window_.size()) {
         return;
     }
@@ -124,6 +141,10 @@ void WindowFrame::resize_client(QSize client) {
 }
 
 void WindowFrame::resized_from_outside(QSize client) {
+    if (restoring_) {
+        settle_.start();
+        return;
+    }
     // A size the user drags to is no answer to an earlier request of ours;
     // a refusal comes at once, not after a user's pause.
     const bool dragging = drag_end_.isActive() || x11::pointer_button_held();
@@ -153,6 +174,7 @@ void WindowFrame::notify_listener() {
 
 void WindowFrame::expect_requested() {
     requested_ = window_.geometry();
+    requested_margins_ = margins();
     repeats_ = 0;
     settle_.start();
 }
@@ -164,6 +186,7 @@ void WindowFrame::expect_requested() {
 // server's word is taken, and what differs is asked for again, past Qt's
 // record of what it asked.
 void WindowFrame::check_server() {
+    restoring_ = false;
     QWindow* handle = window_.windowHandle();
     if (!requested_ || handle == nullptr) {
         return;
@@ -172,14 +195,24 @@ void WindowFrame::check_server() {
         settle_.start();
         return;
     }
+    // The border and title bar changed since the request (drawn late, or the
+    // window left the maximized state): the outer size the request was made
+    // for is no longer the window's, which is a change of size.
+    if (margins() != requested_margins_) {
+        requested_.reset();
+        notify_listener();
+        return;
+    }
     const double ratio = handle->devicePixelRatio();
     const std::optional<QRect> server = x11::client_geometry(*handle);
-    if (!server || same_place(in_qt_pixels(*server, ratio), *requested_, ratio) ||
+    const bool maximized = window_.isMaximized() || window_.isFullScreen();
+    if (!server || as_requested(in_qt_pixels(*server, ratio), *requested_, ratio, maximized) ||
         repeats_ >= settle_repeats) {
         requested_.reset();
         return;
     }
     ++repeats_;
+    make_normal();
     const QMargins frame = handle->frameMargins();
     handle->resize(requested_->size());
     handle->setFramePosition(requested_->topLeft() - QPoint{frame.left(), frame.top()});

@@ -53,6 +53,7 @@ protected:
 
 private:
     [[nodiscard]] Scale scale() const;
+    void make_normal();
     void move_frame(QPoint position);
     void resize_client(QSize client);
     void resized_from_outside(QSize client);
@@ -76,8 +77,10 @@ private:
     QTimer drag_end_;
     // What our requests left in Qt's record, until the server shows the same.
     std::optional<QRect> requested_;
+    QMargins requested_margins_;
     QTimer settle_;
     int repeats_ = 0;
+    bool restoring_ = false; // from maximized, until the window manager is done
 
     // A window manager may refuse a size and answer with its own. The same
     // request refused the same way twice is not made a third time, so the
