@@ -141,8 +141,12 @@ void Form1::teljes_Click() {
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
     if (Button == right_button) {
-        platform_.popup_menu.open(platform::MenuItemId::mini);
+        platform_.popup_menu.open(platform::MenuItemId::mini, platform::MenuAnchor::pointer);
     }
+}
+
+void Form1::open_menu_from_keyboard() {
+    platform_.popup_menu.open(platform::MenuItemId::mini, platform::MenuAnchor::focus);
 }
 
 void Form1::Frame1_MouseDown(int Index, int Button, int Shift, float X, float Y) {

@@ -148,6 +148,7 @@ TEST(PopupMenu, OpensOnlyForTheRightButtonOnTheFreeAreaAFrameOrALabel) {
         {"Label1(2), left", [](Form1& f) { f.Label1_MouseDown(2, 1, 0, 0, 0); }, false},
         {"Label1(6)", [](Form1& f) { f.Label1_MouseDown(6, 2, 0, 0, 0); }, false},
         {"Label1(-1)", [](Form1& f) { f.Label1_MouseDown(-1, 2, 0, 0, 0); }, false},
+        {"the menu key", [](Form1& f) { f.open_menu_from_keyboard(); }, true},
     };
     for (const auto& c : cases) {
         Window w;
@@ -156,6 +157,7 @@ TEST(PopupMenu, OpensOnlyForTheRightButtonOnTheFreeAreaAFrameOrALabel) {
         const std::vector<platform::MenuItemId> expected =
             c.opens ? std::vector{platform::MenuItemId::mini} : std::vector<platform::MenuItemId>{};
         EXPECT_EQ(w.popup.opened, expected) << c.what;
+        EXPECT_EQ(w.popup.anchor == platform::MenuAnchor::focus, c.what == "the menu key");
     }
 }
 

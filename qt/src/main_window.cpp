@@ -222,6 +222,12 @@ void MainWindow::connect_events() {
             [this] { run([this] { form_->Label4_Click(); }); });
     connect(timer_, &QTimer::timeout, this, [this] { run([this] { form_->Timer1_Timer(); }); });
 
+    for (const QKeySequence& keys :
+         {QKeySequence{Qt::Key_Menu}, QKeySequence{Qt::SHIFT | Qt::Key_F10}}) {
+        auto* menu = new QShortcut(keys, this);
+        connect(menu, &QShortcut::activated, this,
+                [this] { run([this] { form_->open_menu_from_keyboard(); }); });
+    }
     auto* help = new QShortcut(QKeySequence{Qt::Key_F1}, this);
     help->setObjectName(QStringLiteral("help_shortcut"));
     connect(help, &QShortcut::activated, this, [this] { run([this] { form_->tart_Click(); }); });

@@ -146,7 +146,7 @@ void PopupMenu::show_checks() {
     }
 }
 
-void PopupMenu::open(MenuItemId default_item) {
+void PopupMenu::open(MenuItemId default_item, platform::MenuAnchor anchor) {
     if (!menu_ || menu_->isVisible()) {
         return;
     }
@@ -162,7 +162,17 @@ void PopupMenu::open(MenuItemId default_item) {
             action->setFont(font);
         }
     }
-    menu_->exec(QCursor::pos());
+    menu_->exec(anchor == platform::MenuAnchor::pointer ? QCursor::pos() : focus_corner());
+}
+
+// Just below the control that has the focus, so the menu leaves it in sight;
+// the client area's corner when no control shown has it.
+QPoint PopupMenu::focus_corner() const {
+    const QWidget* focus = owner_.focusWidget();
+    if (focus != nullptr && focus != &owner_ && focus->isVisible()) {
+        return focus->mapToGlobal(QPoint{0, focus->height()});
+    }
+    return owner_.mapToGlobal(QPoint{0, 0});
 }
 
 QMenu* PopupMenu::menu() const {

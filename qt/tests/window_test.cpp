@@ -145,27 +145,32 @@ private Q_SLOTS:
     }
 
     // Where a right click opens the menu, with its marks and the default;
-    // an item answers the left button.
-    void a_right_click_opens_the_menu_data() {
+    // an item answers the left button. The menu key and Shift+F10 open it
+    // too, also with the title bar alone, where nothing is left to click.
+    void the_menu_opens_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("the window") << QString{} << true;
+        QTest::addColumn<int>("key"); // none: a right click on the target
+        QTest::newRow("the window") << QString{} << true << 0;
         for (const auto& [name, opens] : {std::pair{"Frame1_0", true},
                                           {"Label1_2", true},
                                           {"Frame2", false},
                                           {"Label2", false},
                                           {"Command1", false},
                                           {"Label4", false}}) {
-            QTest::newRow(name) << q(name) << opens;
+            QTest::newRow(name) << q(name) << opens << 0;
         }
+        QTest::newRow("the menu key") << QString{} << true << int{Qt::Key_Menu};
+        QTest::newRow("Shift+F10, title bar alone") << q("cimsor") << true << int{Qt::Key_F10};
     }
-    void a_right_click_opens_the_menu() {
+    void the_menu_opens() {
         QFETCH(QString, target);
         QFETCH(bool, opens);
+        QFETCH(int, key);
         const Scale scale = s_->scale();
         QWidget* widget = &s_->window();
         QPoint at{scale.px_x(60), scale.px_y(60)}; // above the today panel
-        if (!target.isEmpty()) {
+        if (!target.isEmpty() && key == 0) {
             widget = s_->get<QWidget>(qPrintable(target));
             // Inside the frame, below the lists.
             at = target == "Frame1_0" ? QPoint{scale.px_x(120), scale.px_y(1000)} +
@@ -173,12 +178,21 @@ private Q_SLOTS:
                                       : widget->rect().center();
         }
         MenuPicker picker{QStringLiteral("Keresés")};
-        QTest::mouseClick(widget, Qt::RightButton, {}, at);
+        if (key == 0) {
+            QTest::mouseClick(widget, Qt::RightButton, {}, at);
+        } else {
+            if (target == "cimsor") {
+                choose(MenuItemId::cimsor);
+            }
+            const auto shift = key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(s_->window().windowHandle(), static_cast<Qt::Key>(key), shift);
+        }
         QCOMPARE(picker.opened(), opens ? 1 : 0);
-        QCOMPARE(picker.seen(),
-                 opens ? QStringLiteral("Csak címsor|+*Normál|Keresés|-|Súgó|>Tartalom|"
-                                        ">Tárgymutató|>Keresés|Névjegy|Kilépés|Normál")
-                       : QString{});
+        const QString modes =
+            target == "cimsor" ? q("+Csak címsor|*Normál") : q("Csak címsor|+*Normál");
+        QCOMPARE(picker.seen(), opens ? modes + q("|Keresés|-|Súgó|>Tartalom|>Tárgymutató|"
+                                                  ">Keresés|Névjegy|Kilépés|Normál")
+                                      : QString{});
         QCOMPARE(outer().height(), opens ? 4500 : 900);
     }
 };

@@ -126,6 +126,9 @@ public:
     void nevjegy_Click();
     void kilep_Click();
     void Command2_Click();
+    // The menu key or Shift+F10: the same popup menu, for the keyboard alone
+    // and for the title bar alone, which leaves nothing to right-click.
+    void open_menu_from_keyboard();
 
     // The about box while it is open, else null.
     [[nodiscard]] about* about_box() const { return about_.get(); }

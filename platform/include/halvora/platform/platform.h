@@ -99,13 +99,16 @@ public:
     [[nodiscard]] virtual char path_separator() const = 0;
 };
 
-// Opens the window's popup menu at the mouse position.
 enum class MenuItemId { cimsor, mini, teljes, tart, targy, keress, nevjegy, kilep };
+
+// Where the popup menu opens: at the mouse pointer, or, opened from the
+// keyboard, at the control that has the focus (the window's corner without one).
+enum class MenuAnchor { pointer, focus };
 
 class PopupMenu {
 public:
     virtual ~PopupMenu() = default;
-    virtual void open(MenuItemId default_item) = 0;
+    virtual void open(MenuItemId default_item, MenuAnchor anchor) = 0;
 };
 
 // Ends the program at once: every window closes, no further handler runs.

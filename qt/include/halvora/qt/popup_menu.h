@@ -5,6 +5,7 @@
 #include <halvora/platform/platform.h>
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <array>
@@ -38,15 +39,16 @@ public:
     void bind(Form1& form, Runner run);
     void unbind();
 
-    // Opens at the mouse pointer and returns when the menu has closed and the
-    // chosen item's handler has run.
-    void open(platform::MenuItemId default_item) override;
+    // Opens and returns when the menu has closed and the chosen item's
+    // handler has run.
+    void open(platform::MenuItemId default_item, platform::MenuAnchor anchor) override;
 
     [[nodiscard]] QMenu* menu() const;
     [[nodiscard]] QAction* action(platform::MenuItemId item) const;
 
 private:
     void show_checks();
+    [[nodiscard]] QPoint focus_corner() const;
     [[nodiscard]] MenuItem& item(platform::MenuItemId id) const;
 
     QWidget& owner_;

@@ -92,9 +92,13 @@ private:
 
 class RecordingPopupMenu final : public platform::PopupMenu {
 public:
-    // The default item of each opening.
-    void open(platform::MenuItemId default_item) override { opened.push_back(default_item); }
+    // The default item of each opening, and where the last one opened.
+    void open(platform::MenuItemId default_item, platform::MenuAnchor where) override {
+        opened.push_back(default_item);
+        anchor = where;
+    }
     std::vector<platform::MenuItemId> opened;
+    platform::MenuAnchor anchor = platform::MenuAnchor::pointer;
 };
 
 class FakeQuitter final : public platform::Quitter {
