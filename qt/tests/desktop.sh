@@ -1,0 +1,147 @@
+# Shared by the tests that drive the real program on a virtual X server:
+# sourced, not run. Each display, window manager and program started here is
+# stopped on exit; geometry is read from the X server, never from Qt.
+
+set -euo pipefail
+
+work=$(mktemp -d)
+pids=()
+stop_all() {
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        timeout 5 tail --pid="${pids[i]}" -f /dev/null 2>/dev/null || kill -9 "${pids[i]}" 2>/dev/null || true
+    done
+    pids=()
+}
+trap 'stop_all; rm -rf "$work"' EXIT
+
+# Exits 77 (skipped) unless every named tool is installed.
+need() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -n "${shots:-}" && -n "${DISPLAY:-}" ]] && timeout 10 import -window root "$shots/failure.png" 2>/dev/null
+    exit 1
+}
+
+# Polls the command every 0.1 s for up to $1 seconds.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    while ((tries-- > 0)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display of 1280 x 800 at 96 dots per inch (15 twips to the pixel), chosen
+# by the server itself, and a window manager on it.
+start_desktop() {
+    local wm=$1
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$work/display")"
+    rm -f "$work/display"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    case $wm in
+    xfwm4) xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 & ;;
+    *) "$wm" >"$work/wm.log" 2>&1 & ;;
+    esac
+    pids+=($!)
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "$wm did not start: $(cat "$work/wm.log")"
+}
+
+# Starts the program with the given environment and waits for its window.
+start_program() {
+    env HOME="$work" "$@" "$program" >"$work/halvora.log" 2>&1 &
+    pids+=($!)
+    wait_for 15 sh -c "xdotool search --onlyvisible --name '^Halvora\$'" ||
+        fail "no Halvora window: $(cat "$work/halvora.log")"
+    window=$(xdotool search --onlyvisible --name '^Halvora$' | head -n1)
+}
+
+# The client area's corner and size, then the outer frame: the client plus
+# the window manager's frame extents.
+client() {
+    timeout 5 xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}'
+}
+outer() {
+    local x y w h left right top bottom
+    read -r x y w h <<<"$(client)"
+    read -r left right top bottom <<<"$(timeout 5 xprop -id "$window" _NET_FRAME_EXTENTS |
+        sed 's/.*= //; s/,//g; s/.*not found.*/0 0 0 0/')"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+# Waits until the frame has stood still for 0.6 s.
+settle() {
+    local last="" now stable=0 tries=100
+    while ((tries-- > 0)); do
+        now=$(outer)
+        if [[ "$now" == "$last" ]]; then
+            ((++stable >= 6)) && return 0
+        else
+            stable=0
+            last=$now
+        fi
+        sleep 0.1
+    done
+    fail "the window does not settle: $last"
+}
+
+# Whether one of the program's popup menus is on the screen: a window of the
+# program that the window manager leaves alone (override-redirect).
+menu_open() {
+    local id
+    for id in $(timeout 5 xdotool search --onlyvisible --class halvora); do
+        timeout 5 xwininfo -id "$id" | grep -q "Override Redirect State: yes" && return 0
+    done
+    return 1
+}
+
+# Opens the popup menu with a right click on the clock, or with the given key,
+# then picks an item by its place in the list (Down presses from the top).
+choose() {
+    local downs=$1 key=${2:-} x y
+    if [[ -n "$key" ]]; then
+        timeout 5 xdotool windowactivate --sync "$window" key "$key"
+    else
+        read -r x y _ <<<"$(client)"
+        timeout 5 xdotool mousemove $((x + 210)) $((y + 16)) sleep 0.2 click 3
+    fi
+    wait_for 5 menu_open || fail "no popup menu (${key:-right click})"
+    for ((i = 0; i < downs; i++)); do
+        timeout 5 xdotool key Down
+    done
+    timeout 5 xdotool key Return
+    settle
+}
+
+# The window with a little of the screen around it; a taller crop for the
+# about box below the window.
+shoot() {
+    local name=$1 below=${2:-0} x y w h
+    read -r x y w h <<<"$(outer)"
+    timeout 10 import -window root "$work/root.png"
+    convert "$work/root.png" -crop "$((w + 16))x$((h + 8 + below))+$((x > 8 ? x - 8 : 0))+0" \
+        +repage "$shots/$name.png"
+}
+
+# The darkest pixel (0 to 1) of a rectangle of the client area, from the screen.
+darkest() {
+    local x y
+    read -r x y _ <<<"$(client)"
+    timeout 10 import -window root "$work/root.png"
+    convert "$work/root.png" -crop "$3x$4+$((x + $1))+$((y + $2))" -format '%[fx:minima.intensity]' info:
+}
+brighter() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
