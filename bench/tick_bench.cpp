@@ -1,7 +1,7 @@
 // One full tick of the main window's timer on the fake platform: the clock,
 // the running title, the caption in mode "cimsor", and the minute 00:00 in
 // which every tick refreshes the date and looks up today's names again.
-#include <halvora/platform/fakes/window_on_fakes.h>
+#include <halvora/mainwindow/window_on_fakes.h>
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,7 @@
 #include "byte_reader.h"
 #include "check.h"
 
-#include <halvora/platform/fakes/window_on_fakes.h>
+#include <halvora/mainwindow/window_on_fakes.h>
 
 #include <array>
 #include <cstddef>

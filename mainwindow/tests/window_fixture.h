@@ -2,7 +2,7 @@
 // see it: loaded, then shown.
 #pragma once
 
-#include <halvora/platform/fakes/window_on_fakes.h>
+#include <halvora/mainwindow/window_on_fakes.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 // asked of it.
 #pragma once
 
-#include <halvora/aboutbox/about.h>
 #include <halvora/platform/platform.h>
 
 #include <deque>
@@ -105,25 +104,6 @@ class FakeQuitter final : public platform::Quitter {
 public:
     void quit() override { ++quits; }
     int quits = 0;
-};
-
-// Remembers the box it shows; a test clicks the box itself to close it.
-class FakeAboutBoxView final : public AboutBoxView {
-public:
-    void show(about& box) override {
-        shown = &box;
-        ++shows;
-    }
-    void bring_to_front() override { ++fronts; }
-    void close() override {
-        shown = nullptr;
-        ++closes;
-    }
-
-    about* shown = nullptr;
-    int shows = 0;
-    int fronts = 0;
-    int closes = 0;
 };
 
 } // namespace halvora::fakes

@@ -2,10 +2,30 @@
 // tests, the fuzz targets and the benchmarks drive it: no toolkit, no system.
 #pragma once
 
+#include <halvora/aboutbox/about.h>
 #include <halvora/mainwindow/form1.h>
 #include <halvora/platform/fakes/fakes.h>
 
 namespace halvora::fakes {
+
+// Remembers the box it shows; a test clicks the box itself to close it.
+class FakeAboutBoxView final : public AboutBoxView {
+public:
+    void show(about& box) override {
+        shown = &box;
+        ++shows;
+    }
+    void bring_to_front() override { ++fronts; }
+    void close() override {
+        shown = nullptr;
+        ++closes;
+    }
+
+    about* shown = nullptr;
+    int shows = 0;
+    int fronts = 0;
+    int closes = 0;
+};
 
 struct WindowOnFakes {
     explicit WindowOnFakes(Moment now = moment_at(2026, 12, 5, 7, 5),
