@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Measures the real program against a plain Qt window with the same widgets and
-# a 150 ms timer (bench/program/): start-up to the first frame, peak memory and
-# CPU at rest, as medians over repeated runs on this machine in one run. Prints
-# a Markdown report and puts it into docs/performance.md between its markers.
+# a 150 ms timer (program/ beside this script): start-up to the first frame,
+# peak memory and CPU at rest, as medians over repeated runs on this machine in
+# one run. Prints a Markdown report and puts it into docs/performance.md.
 #
-#   bash scripts/measure.sh [--runs N] [--cpu-runs N] [--span S] [--max-wait S] [--no-doc]
+#   bash tools/perf/measure.sh [--runs N] [--cpu-runs N] [--span S] [--max-wait S] [--no-doc]
 #
 # --runs: start-up runs per program and display (31); --cpu-runs: CPU runs per
 # program and display (5), all run side by side; --span: seconds of CPU at rest
 # (60); --max-wait: how long to wait for other builds and fuzzers to end (900);
 # --no-doc: print only. Not a test: it takes about two minutes once built.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 
 runs=31
 cpu_runs=5
@@ -19,7 +19,7 @@ span=60
 warmup=5
 max_wait=900
 write_doc=1
-command_line="bash scripts/measure.sh${*:+ $*}"
+command_line="bash tools/perf/measure.sh${*:+ $*}"
 while (($#)); do
     case $1 in
     --runs | --cpu-runs | --span | --max-wait)
@@ -49,16 +49,14 @@ done
 say() { echo "== $*" >&2; }
 
 build=build/perf
-say "build (Release) in $build"
-# A measurement, not a check: compiler warnings do not stop it.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHALVORA_WERROR=OFF \
-    -DHALVORA_BUILD_TESTS=OFF -DHALVORA_BUILD_GUI=ON -DHALVORA_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target halvora halvora_probe halvora_baseline halvora_measure >/dev/null
+say "build (preset perf, Release) in $build"
+cmake --preset perf >/dev/null
+cmake --build --preset perf --target halvora halvora_probe halvora_baseline halvora_measure >/dev/null
 
 halvora=$build/app/halvora
-probe=$build/bench/program/probe/halvora_probe
-baseline=$build/bench/program/baseline/halvora_baseline
-measure=$build/bench/program/launcher/halvora_measure
+probe=$build/tools/perf/program/probe/halvora_probe
+baseline=$build/tools/perf/program/baseline/halvora_baseline
+measure=$build/tools/perf/program/launcher/halvora_measure
 for program in "$halvora" "$probe" "$baseline" "$measure"; do
     [[ -x $program ]] || {
         echo "measure: $program was not built" >&2
@@ -293,8 +291,8 @@ cat "$report"
 
 if ((write_doc)); then
     doc=docs/performance.md
-    begin='<!-- figures from scripts/measure.sh: begin -->'
-    end='<!-- figures from scripts/measure.sh: end -->'
+    begin='<!-- figures from tools/perf/measure.sh: begin -->'
+    end='<!-- figures from tools/perf/measure.sh: end -->'
     if [[ ! -f $doc ]] || ! grep -qF "$begin" "$doc"; then
         mkdir -p docs
         printf '# Performance\n\n%s\n%s\n' "$begin" "$end" >>"$doc"
