@@ -30,6 +30,18 @@ TEST(EventOrder, HandlersBeforeTheLoadHaveDefinedOutcomes) {
     EXPECT_EQ(w.form.Combo1[1].count(), 31);
 }
 
+TEST(EventOrder, AModeChosenBeforeTheLoadGivesWayToNormal) {
+    for (const auto mode : {&Form1::cimsor_Click, &Form1::teljes_Click}) {
+        Window w;
+        (w.form.*mode)();
+        w.start();
+        EXPECT_EQ(w.form.nezet, "mini");
+        EXPECT_TRUE(w.form.mini.checked() && !w.form.cimsor.checked() && !w.form.teljes.checked());
+        EXPECT_EQ(w.form.caption.text(), "Halvora");
+        EXPECT_EQ(w.frame.height(), 900);
+    }
+}
+
 TEST(EventOrder, AWindowLogicThatIsGoneIsNoLongerCalledByTheFrame) {
     Window w;
     w.start();
