@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer) and runs each for FUZZ_SECONDS (default 60) on a
 # copy of its seed corpus, so the repository never gains generated inputs.
 # Fails if any target finds a crash; the reproducers are kept under
-# build/fuzz/artifacts/.
+# build/fuzz/artifacts/. As many targets run at once as the machine has cores
+# (FUZZ_JOBS), each on one core, so each gets the same time as alone.
 #
 # The mutations follow FUZZ_SEED (default 1), so that a run on one machine
 # repeats on the next and a gate does not fail by chance; FUZZ_SEED=0 draws a
@@ -13,6 +14,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 seed=${FUZZ_SEED:-1}
+parallel=${FUZZ_JOBS:-$(nproc)}
 targets=(fuzz_napszerint fuzz_nevszerint fuzz_day_conversion fuzz_form1)
 # Longest input per target: two short texts, one name, a typed day text long
 # enough to pass the digits the conversion keeps, a long event sequence.
@@ -31,16 +33,33 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$artifacts"
 
-failed=()
-for target in "${targets[@]}"; do
-    echo "== $target for ${seconds}s, seed $seed"
-    corpus="$work/$target"
+# Runs one target; its log and exit status land in the work folder.
+run() {
+    local target=$1 corpus="$work/$1"
     mkdir -p "$corpus"
     cp fuzz/corpus/"$target"/* "$corpus"/
-    if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    local status=0
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         build/fuzz/fuzz/"$target" "$corpus" \
         -max_total_time="$seconds" -seed="$seed" -max_len="${max_len[$target]}" -timeout=10 \
-        -artifact_prefix="$artifacts/$target-" -print_final_stats=1 2>"$work/$target.log"; then
+        -artifact_prefix="$artifacts/$target-" -print_final_stats=1 2>"$work/$target.log" ||
+        status=$?
+    echo "$status" >"$work/$target.status"
+}
+
+for target in "${targets[@]}"; do
+    while (($(jobs -rp | wc -l) >= parallel)); do
+        wait -n || true
+    done
+    echo "== $target for ${seconds}s, seed $seed"
+    run "$target" &
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+    echo "== $target"
+    if [[ $(cat "$work/$target.status" 2>/dev/null) != 0 ]]; then
         tail -n 40 "$work/$target.log" >&2
         failed+=("$target")
     else

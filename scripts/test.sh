@@ -1,35 +1,36 @@
 #!/usr/bin/env bash
-# Builds everything and runs every check: the build with warnings as errors and
-# all its tests, every logic test again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, clang-format and clang-tidy, and each fuzz target
-# for a bounded time (FUZZ_SECONDS, default 60).
+# Runs every check, the quickest first, so that a slip fails early: clang-format
+# and clang-tidy (which need a configured tree, not a build), then the build with
+# warnings as errors and all its tests, every logic test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
+# bounded time (FUZZ_SECONDS, default 60). Builds, tests and fuzzers use as many
+# jobs as the machine has cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-# Each ctest run's count, for the closing line.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+
+# Each workflow's test count, for the closing line.
 passed=0
-count_tests() {
+workflow() {
     local log
     log=$(mktemp)
-    ctest --preset "$1" | tee "$log"
+    cmake --workflow --preset "$1" | tee "$log"
     passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")))
     rm -f "$log"
 }
 
-echo "== build and test (warnings as errors)"
-cmake --preset ci >/dev/null
-cmake --build --preset ci
-count_tests ci
-
-echo "== build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize
-count_tests sanitize
-
 echo "== lint"
 bash scripts/lint.sh build/ci
+
+echo "== build and test (warnings as errors)"
+workflow ci
+
+echo "== build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+workflow sanitize
 
 echo "== fuzz"
 bash scripts/fuzz.sh
