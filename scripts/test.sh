@@ -13,6 +13,9 @@ bash scripts/install-deps.sh
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
+# Each stage's start, so a slow one shows.
+stage() { echo "== $* (at $((SECONDS / 60))m$((SECONDS % 60))s)"; }
+
 # Each workflow's test count, for the closing line.
 passed=0
 workflow() {
@@ -23,17 +26,18 @@ workflow() {
     rm -f "$log"
 }
 
-echo "== lint"
+stage "lint"
 bash scripts/lint.sh build/ci
 
-echo "== build and test (warnings as errors)"
+stage "build and test (warnings as errors)"
 workflow ci
 
-echo "== build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+stage "build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 workflow sanitize
 
-echo "== fuzz"
+stage "fuzz"
 bash scripts/fuzz.sh
 fuzz_targets=$(find fuzz -maxdepth 1 -name 'fuzz_*.cpp' | wc -l)
 
+stage "done"
 echo "checks: $((passed + fuzz_targets + 1)) passed, 0 failed"
