@@ -21,9 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the Qt libraries the program links against. The platform
 # plugins that let Qt open a window are loaded at run time, so shlibdeps cannot
 # see them, and libqt6gui6 only recommends them: without them a fresh system
-# installed with --no-install-recommends could not start the program.
+# installed with --no-install-recommends could not start the program. Qt's
+# own texts (a text field's edit menu, dialog buttons) come from its Hungarian
+# translation, loaded at run time as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The window is designed for Arial; Liberation Sans has the same metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 

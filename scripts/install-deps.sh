@@ -8,6 +8,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
     # libraries
     qt6-base-dev libgl-dev libxcb1-dev pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+    # Qt's own texts in Hungarian
+    qt6-translations-l10n
     # a real display and two window managers for the real-window tests and screenshots
     xvfb xauth openbox xfwm4 xdotool wmctrl x11-utils imagemagick
     # fonts the window's design asks for, or their metric twins

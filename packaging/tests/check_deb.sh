@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the Debian package from the finished build and checks its control data
-# and contents: name, version, section, the Qt libraries among its dependencies,
-# and the desktop files under /usr. (QtGui comes in through QtWidgets; shlibdeps
-# lists it only when the program calls it directly.)
+# and contents: name, version, section, the Qt libraries and Qt's translations
+# among its dependencies, and the desktop files under /usr. (QtGui comes in
+# through QtWidgets; shlibdeps lists it only when the program calls it directly.)
 #   check_deb.sh BUILD_DIR WORK_DIR VERSION [CONFIG]
 set -eu
 build=$1
@@ -41,7 +41,7 @@ field() {
 
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6core6 qt6-qpa-plugins libc6 libstdc++6; do
+for package in libqt6widgets6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n libc6 libstdc++6; do
     case ", $depends," in
     *", $package "* | *", $package,"*) ;;
     *) fail "Depends lacks $package" ;;

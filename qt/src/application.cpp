@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QString>
+#include <QTranslator>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -54,9 +55,23 @@ std::unique_ptr<QApplication> make_application(int& argc, char** argv, const cha
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
 
+    load_qt_translations();
     QApplication::setWindowIcon(program_icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("halvora"));
     return application;
+}
+
+bool load_qt_translations(const QString& directory) {
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr) {
+        return false;
+    }
+    auto* translator = new QTranslator(application);
+    if (!translator->load(QStringLiteral("qtbase_hu"), directory)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 } // namespace halvora::qt

@@ -1,14 +1,17 @@
-// The binding's own pieces: twips and pixels, the system's regional texts,
-// and the outer frame's sizes with a window manager's answers.
+// The binding's own pieces: twips and pixels, the system's regional texts and
+// Qt's own, and the outer frame's sizes with a window manager's answers.
 #include "support.h"
 
+#include <halvora/qt/application.h>
 #include <halvora/qt/system.h>
 #include <halvora/qt/window_frame.h>
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <climits>
+#include <memory>
 #include <utility>
 
 using namespace halvora;
@@ -60,12 +63,25 @@ private Q_SLOTS:
         QCOMPARE(time_separator_of(format), separator);
     }
 
-    void regional_names_come_from_the_locale() {
+    // Qt's own texts turn Hungarian; the system's names (English under the
+    // test's C locale) stay the system's.
+    void regional_names_come_from_the_locale_while_qt_speaks_hungarian() {
         const SystemRegional hungarian{QLocale{QLocale::Hungarian, QLocale::Hungary}};
         QCOMPARE(q(hungarian.settings().month_names[11]), QStringLiteral("december"));
         QCOMPARE(q(hungarian.settings().weekday_names[1]), QStringLiteral("kedd"));
         const SystemRegional finnish{QLocale{QLocale::Finnish, QLocale::Finland}};
         QCOMPARE(q(finnish.settings().time_separator), QStringLiteral("."));
+
+        QVERIFY(!load_qt_translations(QStringLiteral("/nonexistent")));
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_hu.qm"))) {
+            QSKIP("qt6-translations-l10n is not installed");
+        }
+        QVERIFY(load_qt_translations());
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu{edit.createStandardContextMenu()};
+        QVERIFY(menu->actions().first()->text().startsWith(q("&Visszavonás")));
+        QCOMPARE(q(SystemRegional{}.settings().month_names[0]), QStringLiteral("January"));
     }
 
     // The clock keeps its reading for the rest of the minute: whatever it says

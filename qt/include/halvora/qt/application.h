@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QString>
 
 #include <memory>
 
@@ -13,5 +15,12 @@ namespace halvora::qt {
 // printed and none is built; if the named display cannot be reached, the line
 // is printed and the process ends with code 1. `argc` must outlive it.
 std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line);
+
+// Qt's own texts (a text field's edit menu, dialog buttons) in Hungarian, as
+// every other text of the program is, whatever the system's language. The
+// locale is left alone: regional names still come from the system. Without
+// the file Qt's texts stay as they are; false then.
+bool load_qt_translations(
+    const QString& directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 } // namespace halvora::qt
