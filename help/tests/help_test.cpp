@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,21 +13,24 @@ namespace {
 using fakes::FakeProgramInfo;
 using fakes::RecordingHelpViewer;
 
+// Only the program's own directory, byte for byte; none known, no path.
 TEST(HelpFilePath, LiesBesideTheProgramWhateverTheDirectoryLooksLike) {
     struct Case {
-        std::string directory;
+        std::optional<std::string> directory;
         char separator;
-        std::string path;
+        std::optional<std::string> path;
     };
     const std::vector<Case> cases = {
         {"C:\\Program Files\\Halvora", '\\', "C:\\Program Files\\Halvora\\tartalom.hlp"},
-        {"/opt/halvora", '/', "/opt/halvora/tartalom.hlp"},
+        {"/opt/hal\xFFvora", '/', "/opt/hal\xFFvora/tartalom.hlp"},
         {"C:\\", '\\', "C:\\tartalom.hlp"},
         {"/", '/', "/tartalom.hlp"},
-        {"", '\\', "\\tartalom.hlp"},
+        {"", '/', std::nullopt},
+        {std::nullopt, '/', std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(help_file_path(FakeProgramInfo{c.directory, c.separator}), c.path) << c.directory;
+        EXPECT_EQ(help_file_path(FakeProgramInfo{c.directory, c.separator}), c.path)
+            << c.directory.value_or("(unknown)");
     }
 }
 
@@ -38,7 +42,7 @@ TEST(Sugas, EachPageOpensTheFileWithItsCommand) {
     const FakeProgramInfo program{"D:\\apps", '\\'};
     for (const auto& c : {Case{"tartalom", 3}, Case{"index", 3}, Case{"keres", 11}}) {
         RecordingHelpViewer viewer;
-        sugas(c.page, viewer, program);
+        EXPECT_TRUE(sugas(c.page, viewer, program));
         ASSERT_EQ(viewer.shown.size(), 1U) << c.page;
         EXPECT_EQ(viewer.shown[0],
                   (RecordingHelpViewer::Shown{"D:\\apps\\tartalom.hlp", c.command}))
@@ -49,12 +53,16 @@ TEST(Sugas, EachPageOpensTheFileWithItsCommand) {
 TEST(Sugas, AnUnknownPageKeepsTheCommandTheViewerLastHad) {
     const FakeProgramInfo program;
     RecordingHelpViewer viewer;
-    sugas("keres", viewer, program);
+    EXPECT_TRUE(sugas("keres", viewer, program));
     for (const std::string_view page : {"", "Keres", "tartalom ", "search"}) {
-        sugas(page, viewer, program);
+        EXPECT_TRUE(sugas(page, viewer, program));
         EXPECT_EQ(viewer.shown.back().command, 11) << page;
     }
     EXPECT_EQ(viewer.shown.size(), 5U);
+    // Without the program's directory the viewer is not even set up.
+    EXPECT_FALSE(sugas("tartalom", viewer, FakeProgramInfo{std::nullopt}));
+    EXPECT_EQ(viewer.shown.size(), 5U);
+    EXPECT_EQ(viewer.file, "C:\\Program Files\\Halvora\\tartalom.hlp");
 }
 
 } // namespace

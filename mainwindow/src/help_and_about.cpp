@@ -19,7 +19,9 @@ void Form1::keress_Click() {
 }
 
 void Form1::sugas() {
-    help::sugas(sugoparancs, platform_.help_viewer, platform_.program);
+    if (!help::sugas(sugoparancs, platform_.help_viewer, platform_.program)) {
+        warn(help::message_no_directory);
+    }
 }
 
 void Form1::nevjegy_Click() {

@@ -19,6 +19,16 @@ TEST(Help, TheThreeCommandsOpenTheFileBesideTheProgram) {
     EXPECT_EQ(w.help.shown,
               (std::vector<fakes::RecordingHelpViewer::Shown>{{file, 3}, {file, 3}, {file, 11}}));
     EXPECT_EQ(w.form.nezet, "mini") << "the help's Keresés is not the view mode";
+    EXPECT_TRUE(w.take_messages().empty());
+
+    // The file lies beside the program or nowhere: nothing is opened, and the
+    // user is told why.
+    w.program = fakes::FakeProgramInfo{std::nullopt};
+    w.form.targy_Click();
+    EXPECT_EQ(w.help.shown.size(), 3U);
+    EXPECT_EQ(w.take_messages(), std::vector<std::string>{"A súgófájl nem nyitható meg: nem "
+                                                          "állapítható meg, melyik mappában "
+                                                          "van a program."});
 }
 
 // Névjegy on an open box only brings it to the front, where it was; a click on

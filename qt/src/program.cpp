@@ -13,7 +13,7 @@ namespace halvora::qt {
 // taken down in the opposite order.
 struct Program::Parts {
     explicit Parts(ProgramOptions options)
-        : help_viewer(message_box, std::move(options.open_url)) {}
+        : help_viewer(message_box, std::move(options.help_launcher)) {}
 
     MainWindow window;
     SystemClock clock;

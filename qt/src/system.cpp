@@ -11,6 +11,10 @@
 
 #include <cstddef>
 
+#if defined(Q_OS_LINUX)
+#include <unistd.h>
+#endif
+
 namespace halvora::qt {
 
 Moment SystemClock::now() const {
@@ -86,8 +90,41 @@ int WindowScreen::width() const {
     return Scale::of(screen).twips_x(screen->geometry().width());
 }
 
-std::string RunningProgram::directory() const {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+std::optional<std::string> RunningProgram::directory() const {
+#if defined(Q_OS_LINUX)
+    // The kernel's own name for our executable, byte for byte. Qt reads it as
+    // UTF-8 and gives up on a directory whose name is not, so it is read here.
+    constexpr std::size_t longest = std::size_t{1} << 16; // the kernel stops at a page
+    std::string path(256, '\0');
+    while (true) {
+        const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (length < 0) {
+            return std::nullopt;
+        }
+        if (static_cast<std::size_t>(length) < path.size()) {
+            path.resize(static_cast<std::size_t>(length));
+            break;
+        }
+        if (path.size() >= longest) {
+            return std::nullopt;
+        }
+        path.resize(path.size() * 2);
+    }
+    // An executable replaced while it runs is named "... (deleted)"; only the
+    // last part changes, and the directory stands.
+    const std::size_t slash = path.rfind('/');
+    if (path.empty() || path.front() != '/' || slash == std::string::npos) {
+        return std::nullopt;
+    }
+    path.resize(slash == 0 ? 1 : slash);
+    return path;
+#else
+    const QString directory = QCoreApplication::applicationDirPath();
+    if (directory.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(directory).toStdString();
+#endif
 }
 
 char RunningProgram::path_separator() const {

@@ -1,5 +1,5 @@
 // The about box, the help commands, the running title and the program's end,
-// as the Qt windows and the desktop's file opener carry them out.
+// as the Qt windows and a stand-in for the desktop's file opener carry them out.
 #include "support.h"
 
 #include <halvora/qt/about_view.h>
@@ -12,6 +12,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 using namespace halvora;
 using namespace halvora::qt;
@@ -23,8 +29,20 @@ class AboutHelpTest : public QObject {
 
 private:
     std::unique_ptr<Started> s_;
-    QList<QUrl> opened_;
-    bool open_succeeds_ = true;
+    QTemporaryDir work_;
+
+    // A stand-in for xdg-open: notes the path it is given, byte for byte, and
+    // ends with `status`; a negative one names no program at all.
+    [[nodiscard]] std::vector<std::string> launcher(int status) const {
+        if (status < 0) {
+            return {"/nonexistent/xdg-open"};
+        }
+        return {"sh", "-c", "printf %s \"$1\" >\"$0\"; exit " + std::to_string(status),
+                launched_path().toStdString()};
+    }
+    [[nodiscard]] QString launched_path() const {
+        return work_.filePath(QStringLiteral("launched"));
+    }
 
     void choose(MenuItemId item) const { s_->program->popup_menu().action(item)->trigger(); }
     [[nodiscard]] AboutWindow* about_window() const { return s_->program->about_view().window(); }
@@ -46,19 +64,18 @@ private:
 
 private Q_SLOTS:
     void init() {
-        opened_.clear();
-        open_succeeds_ = true;
         ProgramOptions options;
-        options.open_url = [this](const QUrl& url) {
-            opened_.append(url);
-            return open_succeeds_;
-        };
+        options.help_launcher = launcher(0);
         s_ = std::make_unique<Started>(std::move(options));
         QVERIFY(s_->ok);
     }
     void cleanup() {
         s_.reset();
         QFile::remove(help_path());
+        // By bytes: Qt cannot name a directory whose name is not UTF-8.
+        for (const auto& entry : std::filesystem::directory_iterator{work_.path().toStdString()}) {
+            std::filesystem::remove_all(entry.path());
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -106,30 +123,57 @@ private Q_SLOTS:
         QCOMPARE(about_window()->pos(), about_place());
     }
 
-    // F1 opens the contents, as "Tartalom" does.
+    // F1 opens the contents, as "Tartalom" does; the help command always ends
+    // in the launcher or in a message naming the path, also when the launcher
+    // fails only after it started, and when the path is not UTF-8.
     void f1_opens_the_file_beside_the_program_or_says_why_not_data() {
+        QTest::addColumn<QByteArray>("directory"); // empty: the program's own
         QTest::addColumn<bool>("present");
-        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("opened") << true << true << QString{};
-        QTest::newRow("missing") << false << true << q("A súgófájl nem található: ");
-        QTest::newRow("no handler") << true << false << q("A súgófájl nem nyitható meg: ");
+        QTest::newRow("opened") << QByteArray{} << true << 0 << QString{};
+        QTest::newRow("missing") << QByteArray{} << false << 0 << q("A súgófájl nem található: ");
+        const QString not_opened = q("A súgófájl nem nyitható meg: ");
+        QTest::newRow("nothing opens it") << QByteArray{} << true << 3 << not_opened;
+        QTest::newRow("no launcher") << QByteArray{} << true << -1 << not_opened;
+        QTest::newRow("not UTF-8") << QByteArray{"hal\xFFvora"} << true << 3 << not_opened;
     }
     void f1_opens_the_file_beside_the_program_or_says_why_not() {
+        QFETCH(QByteArray, directory);
         QFETCH(bool, present);
-        QFETCH(bool, opens);
+        QFETCH(int, status);
         QFETCH(QString, message);
-        QFile file{help_path()};
-        QVERIFY(!present || file.open(QIODevice::WriteOnly));
-        open_succeeds_ = opens;
+        ProgramOptions options;
+        options.help_launcher = launcher(status);
+        s_ = std::make_unique<Started>(std::move(options));
+        QVERIFY(s_->ok);
+        QByteArray path = help_path().toUtf8();
+        if (!directory.isEmpty()) {
+            path = QFile::encodeName(work_.path()) + '/' + directory;
+            QVERIFY(std::filesystem::create_directory(path.toStdString()));
+            path += "/tartalom.hlp";
+        }
+        if (present) {
+            std::ofstream{path.toStdString()}.put('\n');
+        }
+
         MessageAnswerer answerer;
-        QTest::keyClick(&s_->window(), Qt::Key_F1);
-        QCOMPARE(s_->program->help_viewer().help_command(), 3);
-        QCOMPARE(answerer.texts(),
-                 message.isEmpty() ? QStringList{} : QStringList{message + help_path()});
+        HelpViewer& viewer = s_->program->help_viewer();
+        if (directory.isEmpty()) {
+            QTest::keyClick(&s_->window(), Qt::Key_F1);
+            QCOMPARE(viewer.help_command(), 3);
+        } else {
+            viewer.set_help_file(path.toStdString());
+            viewer.show_help();
+        }
+        QTRY_VERIFY(!viewer.launching());
+        QCOMPARE(answerer.texts(), message.isEmpty()
+                                       ? QStringList{}
+                                       : QStringList{message + QString::fromUtf8(path)});
         QVERIFY(answerer.all_warnings());
-        QCOMPARE(opened_.size(), present ? 1 : 0);
-        QCOMPARE(opened_.value(0), present ? QUrl::fromLocalFile(help_path()) : QUrl{});
+        QFile launched{launched_path()};
+        QCOMPARE(launched.open(QIODevice::ReadOnly) ? launched.readAll() : QByteArray{},
+                 present && status >= 0 ? path : QByteArray{});
     }
 
     void a_click_on_the_running_title_stops_and_starts_it() {

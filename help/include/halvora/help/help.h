@@ -4,6 +4,7 @@
 
 #include <halvora/platform/platform.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,12 +22,20 @@ inline constexpr int command_contents = 3;
 inline constexpr int command_index = 3;
 inline constexpr int command_finder = 11;
 
-// The help file beside the program: directory, separator, file name.
-std::string help_file_path(const platform::ProgramInfo& program);
+// Said instead of opening anything when the program's own directory cannot
+// be known: the help file lies there or nowhere.
+inline constexpr std::string_view message_no_directory =
+    "A súgófájl nem nyitható meg: nem állapítható meg, melyik mappában van a program.";
+
+// The help file beside the program: directory, separator, file name; nothing
+// when the directory cannot be known. The directory's bytes are kept as they
+// are.
+std::optional<std::string> help_file_path(const platform::ProgramInfo& program);
 
 // Sets the viewer's file, then its command by `page` (an unknown page leaves
-// the command as it was), then shows the help.
-void sugas(std::string_view page, platform::HelpViewer& viewer,
-           const platform::ProgramInfo& program);
+// the command as it was), then shows the help. False, with the viewer left
+// untouched, when the program's directory cannot be known.
+[[nodiscard]] bool sugas(std::string_view page, platform::HelpViewer& viewer,
+                         const platform::ProgramInfo& program);
 
 } // namespace halvora::help

@@ -6,6 +6,7 @@
 #include <halvora/calendar.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -94,8 +95,10 @@ public:
 class ProgramInfo {
 public:
     virtual ~ProgramInfo() = default;
-    // The directory of the program's executable, without a closing separator.
-    [[nodiscard]] virtual std::string directory() const = 0;
+    // The directory of the program's executable, without a closing separator,
+    // in the bytes the system names it by: a path, not a text, so not always
+    // UTF-8. Nothing when the system cannot tell.
+    [[nodiscard]] virtual std::optional<std::string> directory() const = 0;
     [[nodiscard]] virtual char path_separator() const = 0;
 };
 

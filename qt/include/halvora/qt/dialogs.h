@@ -5,12 +5,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
-
-class QUrl;
+#include <string_view>
+#include <vector>
 
 namespace halvora::qt {
 
@@ -26,15 +27,20 @@ private:
 };
 
 // The platform has no viewer for the help file's format, so the file goes to
-// whatever the desktop opens it with, started without a shell. Every help
-// command opens the same file; when it is missing or nothing opens it, a
-// message box names the path.
+// whatever the desktop opens it with: a launcher (xdg-open) started without a
+// shell, its path handed over byte for byte. The launcher runs beside the
+// program, which neither waits for it nor ends it, yet watches how it ends:
+// xdg-open may stay as long as the viewer does, and only its exit status
+// tells that nothing could open the file. Every help command opens the same
+// file; when it is missing or nothing opens it, a message box names the path.
 class HelpViewer final : public platform::HelpViewer {
 public:
-    // Opens a file with the desktop's handler; true when one was started.
-    using Opener = std::function<bool(const QUrl&)>;
+    // The launcher and its first arguments; the file's path comes last.
+    using Launcher = std::vector<std::string>;
 
-    HelpViewer(platform::MessageBox& messages, Opener opener = {});
+    // An empty launcher is xdg-open. (Where there is none, Qt's own opener
+    // serves, and its word that it started is all there is to know.)
+    explicit HelpViewer(platform::MessageBox& messages, Launcher launcher = {});
 
     void set_help_file(std::string_view path) override;
     void set_help_command(int command) override { command_ = command; }
@@ -42,12 +48,24 @@ public:
 
     [[nodiscard]] const std::string& help_file() const { return file_; }
     [[nodiscard]] int help_command() const { return command_; }
+    // Whether a launcher started here has not been seen to end yet.
+    [[nodiscard]] bool launching() const { return !running_.empty(); }
 
 private:
+    struct Running {
+        qint64 process;
+        std::string file;
+    };
+    bool launch();
+    void watch();
+    void fail(std::string_view message, const std::string& file);
+
     platform::MessageBox& messages_;
-    Opener opener_;
+    Launcher launcher_;
     std::string file_;
     int command_ = 0;
+    std::vector<Running> running_;
+    QTimer watcher_;
 };
 
 // Ends the program at once: every window closes and the event loop ends.

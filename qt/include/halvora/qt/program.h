@@ -2,10 +2,9 @@
 // service it needs, wired together in the right order.
 #pragma once
 
-#include <QUrl>
-
-#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -23,8 +22,9 @@ class PopupMenu;
 class WindowFrame;
 
 struct ProgramOptions {
-    // Opens the help file with the desktop's handler; empty: the real one.
-    std::function<bool(const QUrl&)> open_url;
+    // The program that opens the help file, and its first arguments; the
+    // file's path comes last. Empty: the desktop's own (xdg-open).
+    std::vector<std::string> help_launcher;
 };
 
 class Program {

@@ -69,7 +69,7 @@ private:
 
 class RunningProgram final : public platform::ProgramInfo {
 public:
-    [[nodiscard]] std::string directory() const override;
+    [[nodiscard]] std::optional<std::string> directory() const override;
     [[nodiscard]] char path_separator() const override;
 };
 

@@ -5,6 +5,7 @@
 #include <halvora/platform/platform.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -76,16 +77,16 @@ public:
 
 class FakeProgramInfo final : public platform::ProgramInfo {
 public:
-    explicit FakeProgramInfo(std::string directory = "C:\\Program Files\\Halvora",
+    explicit FakeProgramInfo(std::optional<std::string> directory = "C:\\Program Files\\Halvora",
                              char separator = '\\')
         : directory_(std::move(directory))
         , separator_(separator) {}
 
-    [[nodiscard]] std::string directory() const override { return directory_; }
+    [[nodiscard]] std::optional<std::string> directory() const override { return directory_; }
     [[nodiscard]] char path_separator() const override { return separator_; }
 
 private:
-    std::string directory_;
+    std::optional<std::string> directory_;
     char separator_;
 };
 
