@@ -26,7 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # translation, loaded at run time as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-# The window is designed for Arial; Liberation Sans has the same metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The window is designed for Arial; Liberation Sans has the same metrics. On a
+# Wayland desktop the program runs through XWayland, and natively, with Qt's
+# Wayland platform, only where there is none.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 
 include(CPack)

@@ -1,6 +1,7 @@
 // The application object as the program starts it: its identity from the
-// version record, a clear line instead of Qt's own failure when no display
-// can be reached, and the icon and desktop entry every window carries.
+// version record, X11 wherever the session offers it, a clear line instead of
+// Qt's own failure when no display can be reached, and the icon and desktop
+// entry every window carries.
 #pragma once
 
 #include <QApplication>
@@ -13,8 +14,11 @@ namespace halvora::qt {
 
 // Builds the application. With no display named at all, `failure_line` is
 // printed and none is built; if the named display cannot be reached, the line
-// is printed and the process ends with code 1. `argc` must outlive it.
-std::unique_ptr<QApplication> make_application(int& argc, char** argv, const char* failure_line);
+// is printed and the process ends with code 1. `argv` must outlive it. Unless
+// the user chose a platform (QT_QPA_PLATFORM), the window goes to the X server
+// named by DISPLAY, on a Wayland desktop its XWayland, where a program may
+// place its own window; natively to Wayland only without one.
+std::unique_ptr<QApplication> make_application(int argc, char** argv, const char* failure_line);
 
 // Qt's own texts (a text field's edit menu, dialog buttons) in Hungarian, as
 // every other text of the program is, whatever the system's language. The
