@@ -73,7 +73,21 @@ actions=(
 )
 
 start_desktop "$wm"
-start_program
+if [[ $wm == openbox ]]; then
+    # The program runs from a copy in a directory whose name is not UTF-8,
+    # beside its help file, with a stand-in for xdg-open that notes the path
+    # it is given and finds nothing to open it with, as on a desktop without
+    # a viewer for the help file.
+    home="$work/hal"$'\xff'"vora"
+    mkdir "$home" "$work/bin"
+    cp "$program" "$home/halvora"
+    : >"$home/tartalom.hlp"
+    printf '#!/bin/sh\nprintf %%s "$1" >"$0.path"\nexit 3\n' >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    program="$home/halvora" start_program PATH="$work/bin:$PATH"
+else
+    start_program
+fi
 hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
 read -r flags functions _ <<<"$hints"
 (((flags & 1) == 1 && (functions & 0x18) == 0)) || fail "hints allow minimize or maximize: $hints"
@@ -117,6 +131,19 @@ read -r ax ay aw ah <<<"$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {
 shoot about 250
 timeout 5 xdotool mousemove $((ax + 2140 / 15 + 20)) $((ay + 1360 / 15 + 10)) sleep 0.2 click 1
 wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Névjegy\$'" || fail "a click did not close the about box"
+
+# Súgó, Tartalom: the file beside the program reaches the launcher byte for
+# byte; the launcher's failure ends in the program's message.
+choose 4
+timeout 5 xdotool key Return
+wait_for 5 test -e "$work/bin/xdg-open.path" || fail "Súgó, Tartalom started no launcher"
+cmp -s "$work/bin/xdg-open.path" <(printf %s "$home/tartalom.hlp") ||
+    fail "the launcher was given $(od -c "$work/bin/xdg-open.path"), not the file beside the program"
+boxes() { (($(xdotool search --onlyvisible --name '^Halvora$' | wc -l) == $1)); }
+wait_for 5 boxes 2 || fail "no message when nothing opens the help file"
+shoot help-message 100
+timeout 5 xdotool key Return
+wait_for 5 boxes 1 || fail "the message did not close"
 
 # The title bar alone carries the today panel's summary.
 choose 1
