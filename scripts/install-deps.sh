@@ -12,6 +12,8 @@ packages=(
     qt6-translations-l10n
     # a real display and two window managers for the real-window tests and screenshots
     xvfb xauth openbox xfwm4 xdotool wmctrl x11-utils imagemagick
+    # a screen reader's view: a session bus, AT-SPI and its Python bindings
+    dbus-daemon at-spi2-core python3-pyatspi
     # a Wayland session with XWayland, and Qt's own Wayland platform
     weston xwayland qt6-wayland
     # fonts the window's design asks for, or their metric twins

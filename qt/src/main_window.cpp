@@ -27,28 +27,29 @@ namespace {
 constexpr std::array<layout::Rect, 6> label1_places{layout::Label1_0, layout::Label1_1,
                                                     layout::Label1_2, layout::Label1_3,
                                                     layout::Label1_4, layout::Label1_5};
-constexpr std::array<const char*, 6> label1_names{"Hónap",        "A hét napja", "Idõ",
-                                                  "Mai névnapok", "Év",          "Nap"};
+constexpr std::array<const char*, 6> label1_descriptions{"Hónap",        "A hét napja", "Idõ",
+                                                         "Mai névnapok", "Év",          "Nap"};
 
 bool is_enter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
 QLabel* result_label(FrameBox& frame, const QRect& place, const char* name,
-                     const char* accessible) {
+                     const char* description) {
     auto* label = new QLabel(&frame);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place.translated(frame.child_origin()));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    label->setAccessibleName(QString::fromUtf8(accessible));
+    label->setAccessibleDescription(QString::fromUtf8(description));
     return label;
 }
 
 } // namespace
 
 MainWindow::MainWindow() {
+    install_accessibility();
     build();
     set_tab_order();
     connect_events();
@@ -90,7 +91,10 @@ void MainWindow::build() {
         auto* label = new MouseLabel(this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setGeometry(s.px(label1_places[i]));
-        label->setAccessibleName(QString::fromUtf8(label1_names[i]));
+        // A screen reader reads a label's text as its name, and hears of each
+        // change; a fixed name would hide the text. What it is goes into the
+        // description.
+        label->setAccessibleDescription(QString::fromUtf8(label1_descriptions[i]));
         label1_[i] = label;
     }
     QFont bold = font();
@@ -127,7 +131,9 @@ void MainWindow::build() {
         combo->setObjectName(QString::fromLatin1(name));
         combo->setGeometry(s.px(place).translated(frame.child_origin()));
         combo->setAttribute(Qt::WA_NoMousePropagation);
+        // Its name is its text, once it has one; what it is stays said.
         combo->setAccessibleName(QString::fromUtf8(accessible));
+        combo->setAccessibleDescription(combo->accessibleName());
         combo->installEventFilter(this);
         return combo;
     };

@@ -1,6 +1,7 @@
 #include <halvora/qt/bindings.h>
 #include <halvora/qt/widgets.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -15,16 +16,60 @@
 namespace halvora::qt {
 namespace {
 
-// To accessibility tools a painted label is static text, as a QLabel is.
-QAccessibleInterface* painted_label_access(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String(PaintedLabel::staticMetaObject.className()) &&
-        object->isWidgetType()) {
+// The option buttons stand in different frames, so they are not exclusive to
+// Qt, which would present them as check boxes; to a screen reader they are the
+// option buttons they are.
+class OptionButtonAccess final : public QAccessibleWidget {
+public:
+    explicit OptionButtonAccess(QAbstractButton& button)
+        : QAccessibleWidget(&button, QAccessible::RadioButton) {}
+
+    [[nodiscard]] QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = button().isChecked();
+        return state;
+    }
+    [[nodiscard]] QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            button().click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    [[nodiscard]] QAbstractButton& button() const {
+        return *static_cast<QAbstractButton*>(widget());
+    }
+};
+
+// A painted label is static text to accessibility tools, as a QLabel is.
+QAccessibleInterface* accessible_of(const QString& class_name, QObject* object) {
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    if (class_name == QLatin1String(PaintedLabel::staticMetaObject.className())) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    }
+    if (class_name == QLatin1String("QRadioButton")) {
+        return new OptionButtonAccess(*static_cast<QAbstractButton*>(object));
     }
     return nullptr;
 }
 
 } // namespace
+
+void install_accessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessible_of);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 int button_value(Qt::MouseButton button) {
     switch (button) {
@@ -94,11 +139,6 @@ void MouseLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 PaintedLabel::PaintedLabel(QWidget* parent)
     : QWidget(parent) {
-    static const bool access_installed = [] {
-        QAccessible::installFactory(painted_label_access);
-        return true;
-    }();
-    Q_UNUSED(access_installed);
     setAttribute(Qt::WA_NoMousePropagation);
 }
 

@@ -15,6 +15,10 @@
 
 namespace halvora::qt {
 
+// How the window's own kinds of control present themselves to screen readers;
+// once per program, before the first window shows.
+void install_accessibility();
+
 // Mouse button values of the mouse-down events: left 1, right 2, middle 4;
 // 0 for any other button.
 int button_value(Qt::MouseButton button);
