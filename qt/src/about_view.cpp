@@ -1,6 +1,6 @@
 #include <halvora/qt/about_view.h>
-#include <halvora/qt/bindings.h>
 #include <halvora/qt/look.h>
+#include <halvora/qt/text.h>
 #include <halvora/qt/twips.h>
 #include <halvora/qt/widgets.h>
 

@@ -1,6 +1,6 @@
 #include <halvora/qt/application.h>
-#include <halvora/qt/bindings.h>
 #include <halvora/qt/look.h>
+#include <halvora/qt/text.h>
 #include <halvora/version.h>
 
 #include <QGuiApplication>

@@ -32,10 +32,6 @@ void show_visibility(QWidget& widget, const Label& label) {
 
 } // namespace
 
-QString to_qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void show_label(QLabel& widget, const Label& label, Property property) {
     switch (property) {
     case Property::text: {

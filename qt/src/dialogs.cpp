@@ -1,7 +1,7 @@
 #include <halvora/mainwindow/layout.h>
-#include <halvora/qt/bindings.h>
 #include <halvora/qt/contained.h>
 #include <halvora/qt/dialogs.h>
+#include <halvora/qt/text.h>
 
 #include <QApplication>
 #include <QMessageBox>

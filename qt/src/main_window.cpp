@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -65,15 +64,11 @@ Scale MainWindow::scale() const {
 
 // Mouse positions keep their fractions: the handlers take them as floats.
 float MainWindow::twips_x(double px) const {
-    const QScreen* screen = screen_of(this);
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    return static_cast<float>(px * 1440.0 / (dpi > 1.0 ? dpi : 96.0));
+    return static_cast<float>(scale().unrounded_twips_x(px));
 }
 
 float MainWindow::twips_y(double px) const {
-    const QScreen* screen = screen_of(this);
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    return static_cast<float>(px * 1440.0 / (dpi > 1.0 ? dpi : 96.0));
+    return static_cast<float>(scale().unrounded_twips_y(px));
 }
 
 void MainWindow::build() {

@@ -1,7 +1,7 @@
 #include <halvora/mainwindow/form1.h>
-#include <halvora/qt/bindings.h>
 #include <halvora/qt/look.h>
 #include <halvora/qt/popup_menu.h>
+#include <halvora/qt/text.h>
 #include <halvora/qt/widgets.h>
 
 #include <QAction>

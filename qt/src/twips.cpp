@@ -58,6 +58,13 @@ int Scale::twips_y(int px) const {
     return to_twips(px, dpi_y_);
 }
 
+double Scale::unrounded_twips_x(double px) const {
+    return px * twips_per_inch / dpi_x_;
+}
+double Scale::unrounded_twips_y(double px) const {
+    return px * twips_per_inch / dpi_y_;
+}
+
 QRect Scale::px(const layout::Rect& rect) const {
     return QRect{px_x(rect.left), px_y(rect.top), px_x(rect.width), px_y(rect.height)};
 }

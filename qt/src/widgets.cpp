@@ -1,4 +1,4 @@
-#include <halvora/qt/bindings.h>
+#include <halvora/qt/text.h>
 #include <halvora/qt/widgets.h>
 
 #include <QAbstractButton>

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <halvora/mainwindow/controls.h>
+#include <halvora/qt/text.h>
 
 #include <QObject>
 
@@ -20,8 +21,6 @@ class QWidget;
 namespace halvora::qt {
 
 class PaintedLabel;
-
-QString to_qstring(std::string_view text);
 
 void bind(QLabel& widget, Label& label);
 void bind(PaintedLabel& widget, Label& label);

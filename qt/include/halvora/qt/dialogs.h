@@ -46,7 +46,6 @@ public:
     void set_help_command(int command) override { command_ = command; }
     void show_help() override;
 
-    [[nodiscard]] const std::string& help_file() const { return file_; }
     [[nodiscard]] int help_command() const { return command_; }
     // Whether a launcher started here has not been seen to end yet.
     [[nodiscard]] bool launching() const { return !running_.empty(); }
