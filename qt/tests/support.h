@@ -2,18 +2,20 @@
 // and popup menus as a user would, finding widgets by their control names.
 #pragma once
 
+#include <halvora/mainwindow/form1.h>
+#include <halvora/qt/main_window.h>
+#include <halvora/qt/program.h>
+#include <halvora/qt/twips.h>
+
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
+#include <memory>
 #include <string_view>
 
 namespace halvora::qt::testing {
@@ -22,123 +24,57 @@ inline QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename T> T* find(const QWidget& root, const char* name) {
-    return root.findChild<T*>(QString::fromLatin1(name));
-}
-
 // One key event per character: QTest::keyClicks cannot type "á".
 inline void type_text(QWidget& target, const QString& text) {
     for (const QChar c : text) {
-        QKeyEvent press{QEvent::KeyPress, 0, Qt::NoModifier, QString{c}};
-        QApplication::sendEvent(&target, &press);
-        QKeyEvent release{QEvent::KeyRelease, 0, Qt::NoModifier, QString{c}};
-        QApplication::sendEvent(&target, &release);
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key{type, 0, Qt::NoModifier, QString{c}};
+            QApplication::sendEvent(&target, &key);
+        }
     }
 }
 
-// Replaces the whole text of a list, as selecting it all and typing do.
-inline void retype(QComboBox& list, const QString& text) {
-    list.lineEdit()->selectAll();
-    QTest::keyClick(&list, Qt::Key_Backspace);
-    type_text(list, text);
-}
-
-// While it lives, notes the text of every message box that opens and
-// confirms it with its OK button. Every box must be the program's warning:
-// modal, titled with the program's name, with the OK button alone.
-class MessageAnswerer {
+// While it lives, answers whatever modal box or popup menu opens, as a user
+// would: a message box is noted (it must be the program's warning: titled
+// Halvora, one OK button) and confirmed; a menu is noted item by item (+
+// checked, * bold, > in the submenu) and the checkable item `pick` chosen.
+class Answerer {
 public:
-    MessageAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start();
-    }
-
-    [[nodiscard]] const QStringList& texts() const { return texts_; }
-    [[nodiscard]] bool all_warnings() const { return all_warnings_; }
-
-private:
-    void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || box == answered_) {
-            return;
-        }
-        answered_ = box;
-        texts_.append(box->text());
-        all_warnings_ = all_warnings_ && box->isModal() && box->icon() == QMessageBox::Warning &&
-                        box->windowTitle() == QStringLiteral("Halvora") &&
-                        box->buttons().size() == 1;
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-            ok->click();
-        } else {
-            box->reject();
-        }
-    }
-
-    QTimer timer_;
-    QPointer<QMessageBox> answered_;
-    QStringList texts_;
-    bool all_warnings_ = true;
-};
-
-// Waits for the next popup menu, notes its items with their check marks (+),
-// the bold default (*) and submenu items (>), then picks the checkable item
-// `pick` by a left click on it, or closes the menu.
-class MenuPicker {
-public:
-    explicit MenuPicker(QString pick = {})
+    explicit Answerer(QString pick = {})
         : pick_(std::move(pick)) {
-        timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-        timer_.start();
+        timer_.start(5);
     }
-
-    [[nodiscard]] int opened() const { return opened_; }
-    [[nodiscard]] const QString& seen() const { return seen_; }
+    QStringList messages;
+    QString menu;
+    bool all_warnings = true;
 
 private:
     void poll() {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr) {
-            return;
-        }
-        ++opened_;
-        QAction* pick = nullptr;
-        for (QAction* action : menu->actions()) {
-            seen_ += QString{action->isChecked() ? "+" : ""} + (action->font().bold() ? "*" : "") +
-                     (action->isSeparator() ? QStringLiteral("-") : action->text()) + "|";
-            for (QAction* inner : action->menu() ? action->menu()->actions() : QList<QAction*>{}) {
-                seen_ += ">" + inner->text() + "|";
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages.append(box->text());
+            all_warnings = all_warnings && box->icon() == QMessageBox::Warning &&
+                           box->windowTitle() == "Halvora" && box->buttons().size() == 1;
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : popup->actions()) {
+                menu += QString{action->isChecked() ? "+" : ""} +
+                        (action->font().bold() ? "*" : "") +
+                        (action->isSeparator() ? "-" : action->text()) + "|";
+                for (QAction* inner :
+                     action->menu() ? action->menu()->actions() : QList<QAction*>{}) {
+                    menu += ">" + inner->text() + "|";
+                }
+                if (action->isCheckable() && action->text() == pick_) {
+                    action->trigger();
+                }
             }
-            pick = action->isCheckable() && action->text() == pick_ ? action : pick;
-        }
-        seen_ += menu->defaultAction() ? menu->defaultAction()->text() : QString{};
-        if (pick != nullptr) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pick).center());
-        }
-        if (menu->isVisible()) {
-            menu->close();
+            popup->close();
         }
     }
-
     QString pick_;
     QTimer timer_;
-    int opened_ = 0;
-    QString seen_;
 };
-
-} // namespace halvora::qt::testing
-
-#include <halvora/mainwindow/form1.h>
-#include <halvora/qt/main_window.h>
-#include <halvora/qt/program.h>
-#include <halvora/qt/twips.h>
-
-#include <QScreen>
-
-#include <memory>
-
-namespace halvora::qt::testing {
 
 // A started program whose window is shown, exposed and active.
 struct Started {
@@ -148,11 +84,12 @@ struct Started {
         window().activateWindow();
         ok = QTest::qWaitForWindowExposed(&window()) && QTest::qWaitForWindowActive(&window());
     }
-
     [[nodiscard]] MainWindow& window() const { return program->window(); }
     [[nodiscard]] Form1& form() const { return program->form(); }
     [[nodiscard]] Scale scale() const { return Scale::of(screen_of(&window())); }
-    template <typename T> T* get(const char* name) const { return find<T>(window(), name); }
+    template <typename T> T* get(const char* name) const {
+        return window().findChild<T*>(QString::fromLatin1(name));
+    }
 
     std::unique_ptr<Program> program;
     bool ok = false;
