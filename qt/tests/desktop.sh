@@ -7,20 +7,17 @@ set -euo pipefail
 work=$(mktemp -d)
 pids=()
 stop_all() {
-    local i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        timeout 5 tail --pid="${pids[i]}" -f /dev/null 2>/dev/null || kill -9 "${pids[i]}" 2>/dev/null || true
-    done
+        kill "${pids[i]}" && timeout 5 tail --pid="${pids[i]}" -f /dev/null || kill -9 "${pids[i]}"
+    done 2>/dev/null
     pids=()
 }
 trap 'stop_all; rm -rf "$work"' EXIT
 
 # Exits 77 (skipped) unless every named tool is installed.
 need() {
-    local tool
     for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
     done
 }
 
@@ -32,10 +29,8 @@ fail() {
 
 # Polls the command every 0.1 s for up to $1 seconds.
 wait_for() {
-    local tries=$(($1 * 10))
-    shift
-    while ((tries-- > 0)); do
-        "$@" >/dev/null 2>&1 && return 0
+    for ((tries = $1 * 10; tries > 0; tries--)); do
+        "${@:2}" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
     return 1
@@ -85,15 +80,11 @@ outer() {
 
 # Waits until the frame has stood still for 0.6 s.
 settle() {
-    local last="" now stable=0 tries=100
-    while ((tries-- > 0)); do
+    local last="" now stable=0
+    for ((tries = 100; tries > 0; tries--)); do
         now=$(outer)
-        if [[ "$now" == "$last" ]]; then
-            ((++stable >= 6)) && return 0
-        else
-            stable=0
-            last=$now
-        fi
+        [[ "$now" == "$last" ]] && ((++stable >= 6)) && return 0
+        [[ "$now" == "$last" ]] || stable=0 last=$now
         sleep 0.1
     done
     fail "the window does not settle: $last"
