@@ -104,13 +104,18 @@ menu_open() {
 # then picks an item by its place in the list (Down presses from the top).
 choose() {
     local downs=$1 key=${2:-} x y
-    if [[ -n "$key" ]]; then
-        timeout 5 xdotool windowactivate --sync "$window" key "$key"
-    else
-        read -r x y _ <<<"$(client)"
-        timeout 5 xdotool mousemove $((x + 210)) $((y + 16)) sleep 0.2 click 3
-    fi
-    wait_for 5 menu_open || fail "no popup menu (${key:-right click})"
+    # A busy window manager may not yet have the window active: ask again.
+    for ((tries = 3; tries > 0; tries--)); do
+        if [[ -n "$key" ]]; then
+            wait_for 5 timeout 5 xdotool windowactivate --sync "$window"
+            timeout 5 xdotool key "$key"
+        else
+            read -r x y _ <<<"$(client)"
+            timeout 5 xdotool mousemove $((x + 210)) $((y + 16)) sleep 0.2 click 3
+        fi
+        wait_for 5 menu_open && break
+    done
+    ((tries > 0)) || fail "no popup menu (${key:-right click})"
     for ((i = 0; i < downs; i++)); do
         timeout 5 xdotool key Down
     done
