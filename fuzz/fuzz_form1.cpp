@@ -1,38 +1,32 @@
-// The whole main window on the fake platform, driven by a random sequence of
-// the events a user, the toolkit and the clock can send, in any order. After
-// every event the window's invariants must hold, and what the event should
-// have done must show: the today panel against the calendar for the clock's
-// date, a search's answer or message against the lookups, the menu's check
-// marks against the mode, help, popup and quitting as asked for.
+// The whole main window on the fake platform, driven by any sequence of the
+// events a user, the toolkit and the clock can send. After every event what it
+// should have done must show, the calendar library being the reference: the
+// today panel for the clock's date (jumps either way included), a search's
+// message or answer, the caption, check marks and size of the mode, and
+// nothing asked of the system but what the event asks: a message, the help,
+// quitting.
 //
-// Input: a start byte (moment), a regional byte, the frame's least height
-// (two bytes), then events, each an opcode byte and its arguments.
-#include "byte_reader.h"
-#include "check.h"
+// Input: a start byte (moment), a system byte, then events, each an opcode
+// byte and its arguments.
+#include "fuzz.h"
 
-#include <halvora/help/help.h>
 #include <halvora/mainwindow/day_conversion.h>
 #include <halvora/mainwindow/window_on_fakes.h>
 
+#include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace halvora;
-using fuzzing::ByteReader;
-using fuzzing::check;
-
-// How deep the resize events of one event may nest before the window counts
-// as not settling; a fall-back from "cimsor", the deepest chain, nests 3.
-constexpr int deepest_allowed_nesting = 8;
-constexpr int greatest_least_height = 600;
-constexpr long long minutes_in_four_years = 4LL * 366 * 24 * 60;
+using Texts = std::array<std::string, 5>;
 
 // Just before the awkward midnights: into 29 February of a leap year, out of
 // it, into a new year, into 1 March of a year without 29 February.
@@ -40,469 +34,234 @@ const std::array<Moment, 5> starts = {
     fakes::moment_at(2028, 2, 28, 23, 58), fakes::moment_at(2028, 2, 29, 23, 59),
     fakes::moment_at(2027, 12, 31, 23, 59), fakes::moment_at(2100, 2, 28, 23, 59),
     fakes::moment_at(2026, 12, 5, 7, 5)};
+const std::array systems = {&fakes::english_settings, &fakes::hungarian_settings,
+                            &fakes::german_settings};
+const std::array<std::string, 3> faults = {"Ilyen hónap nem létezik!", "Ilyen nap nem létezik!",
+                                           "Ilyen név nem létezik!"};
 
-const std::array<const RegionalSettings*, 3> systems = {
-    &fakes::english_settings(), &fakes::hungarian_settings(), &fakes::german_settings()};
-
-bool within(int value, int centre) {
-    return value >= centre - 10 && value <= centre + 10;
+// The labels a new day's refresh writes: Label1(4), (0), (5), (1), (3).
+Texts row_of(const Form1& f) {
+    return {f.Label1[4].text(), f.Label1[0].text(), f.Label1[5].text(), f.Label1[1].text(),
+            f.Label1[3].text()};
 }
 
-bool same_day(const Moment& a, const Moment& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day;
+std::string summary(const Texts& row, const std::string& clock, const std::string& names) {
+    return row[0] + " " + row[1] + "  " + row[2] + "  " + row[3] + "  " + clock + "  " + names;
 }
 
-// The top row's date labels, Label1(4), (0), (5), (1), then Label1(3).
-using Row = std::array<std::string, 5>;
+using Size = std::tuple<std::string, int, int>; // mode, width, height
 
-Row row_of(const Form1& f) {
-    const auto& l = f.Label1;
-    return {l[4].text(), l[0].text(), l[5].text(), l[1].text(), l[3].text()};
-}
+// The handlers without arguments, by the opcodes from 12 on.
+const std::array<void (Form1::*)(), 13> handlers = {
+    &Form1::cimsor_Click,  &Form1::mini_Click,   &Form1::teljes_Click,  &Form1::tart_Click,
+    &Form1::targy_Click,   &Form1::keress_Click, &Form1::kilep_Click,   &Form1::Command2_Click,
+    &Form1::nevjegy_Click, &Form1::Form_Resize,  &Form1::Option1_Click, &Form1::Option2_Click,
+    &Form1::Label4_Click};
 
-// The caption of "cimsor": the date labels, the clock and the names text.
-std::string summary(const Row& row, std::string_view clock, std::string_view names) {
-    std::string text = row[0] + " " + row[1] + "  " + row[2] + "  " + row[3] + "  ";
-    return text.append(clock).append("  ").append(names);
-}
-
-// What a search should say: no message and its answer, or one message.
-struct Answer {
-    std::string_view message;
-    std::string_view result;
-};
-
-Answer search_by_date(std::string_view month, std::string_view day) {
-    if (month.empty() || day.empty()) {
-        return {"Állíts be egy dátumot!", {}};
-    }
-    const std::string_view names = napszerint(month, day_conversion(day));
-    if (names == honapbaj) {
-        return {"Ilyen hónap nem létezik!", {}};
-    }
-    if (names == napbaj) {
-        return {"Ilyen nap nem létezik!", {}};
-    }
-    return {{}, names};
-}
-
-Answer search_by_name(std::string_view name) {
-    if (name.empty()) {
-        return {"Válassz nevet a listából!", {}};
-    }
-    const std::string_view dates = nevszerint(name);
-    return dates == nevbaj ? Answer{"Ilyen név nem létezik!", {}} : Answer{{}, dates};
-}
-
-struct Setup {
-    Moment start;
-    const RegionalSettings* system;
-    int least_height;
-};
-
-Setup read_setup(ByteReader& input) {
-    const Moment start = starts[input.byte() % starts.size()];
-    const RegionalSettings* system = systems[input.byte() % systems.size()];
-    const int least_height = input.u16() % (greatest_least_height + 1);
-    return {start, system, least_height};
-}
-
-// What an event was, for the checks of what it should have done.
-enum class Kind { other, load, tick, search, validate, help, quit, mouse_down, about };
-
-// The popup menu's commands (the last, a resize the toolkit raises at will).
-struct MenuEntry {
-    void (Form1::*click)();
-    Kind kind;
-    int help_command;
-};
-const std::array<MenuEntry, 10> menu_entries = {{
-    {&Form1::cimsor_Click, Kind::other, 0},
-    {&Form1::mini_Click, Kind::other, 0},
-    {&Form1::teljes_Click, Kind::other, 0},
-    {&Form1::tart_Click, Kind::help, help::command_contents},
-    {&Form1::targy_Click, Kind::help, help::command_index},
-    {&Form1::keress_Click, Kind::help, help::command_finder},
-    {&Form1::nevjegy_Click, Kind::about, 0},
-    {&Form1::kilep_Click, Kind::quit, 0},
-    {&Form1::Command2_Click, Kind::quit, 0},
-    {&Form1::Form_Resize, Kind::other, 0},
-}};
-
-class Session {
-public:
-    explicit Session(ByteReader& input)
-        : input_(input)
-        , setup_(read_setup(input))
-        , system_(setup_.system)
-        , w_(setup_.start, *setup_.system, setup_.least_height) {}
-
-    void run() {
-        while (!input_.empty()) {
-            w_.frame.reset_counts();
-            const Before before = snapshot();
-            kind_ = Kind::other;
-            try {
-                event(input_.byte());
-            } catch (...) {
-                __builtin_trap();
-            }
-            follow_today(before);
-            check_invariants();
-            check_event(before);
+struct Session {
+    // The size the resize rule leaves, and the mode it ends in, once the frame
+    // took what it could of (width, height). Unless something runs the rule
+    // anyway, it runs only when the size really changes.
+    [[nodiscard]] Size settle(std::string mode, int width, int height, bool anyway = true) const {
+        const fakes::FakeWindowFrame& frame = w.frame;
+        width = std::max({width, frame.least_width, 0});
+        height = std::max({height, frame.least_height, 0});
+        if ((!anyway && width == frame.w && height == frame.h) || mode == "teljes") {
+            return {mode, width, height};
         }
+        if (mode == "cimsor" && (height > 410 || width > 6010)) {
+            return settle("mini", 6000, 900);
+        }
+        if (mode == "mini") { // kept within 10 twips, else set
+            height = std::abs(height - 900) <= 10 ? height : std::max(900, frame.least_height);
+            width = std::abs(width - 6000) <= 10 ? width : std::max(6000, frame.least_width);
+        }
+        return {mode, width, height};
     }
 
-private:
-    // What the checks compare with, as it stood before the event.
-    struct Before {
-        bool by_date;
-        std::string month, day, name, napnevek, caption;
-        Row row;
-        int quits;
-    };
-
-    // The date part as the panel should show it, from its last refresh.
-    struct Shown {
-        Moment moment;
-        Row row;
-    };
-
-    Before snapshot() const {
-        const Form1& f = w_.form;
-        return {f.Option1.value(),
-                std::string(f.Combo1[0].text()),
-                std::string(f.Combo1[1].text()),
-                std::string(f.Combo2.text()),
-                f.napnevek,
-                f.caption.text(),
-                row_of(f),
-                w_.quitter.quits};
-    }
-
-    void event(std::uint8_t opcode) {
-        Form1& f = w_.form;
-        switch (opcode % 20) {
-        case 0:
-            f.Combo1[0].set_text(input_.text());
-            break;
-        case 1:
-            f.Combo1[1].set_text(input_.text());
-            break;
-        case 2:
-            f.Combo2.set_text(input_.text());
-            break;
-        case 3: { // picks an item from a list, as a click in its drop-down does
-            std::array<ComboBox*, 3> lists = {&f.Combo1[0], &f.Combo1[1], &f.Combo2};
-            ComboBox& list = *lists[input_.byte() % lists.size()];
-            list.set_list_index(input_.u16());
+    void step(int event) {
+        Form1& f = w.form;
+        fakes::FakeWindowFrame& frame = w.frame;
+        std::array<ComboBox*, 3> lists = {&f.Combo1[0], &f.Combo1[1], &f.Combo2};
+        const Texts texts = {std::string(f.Combo1[0].text()), std::string(f.Combo1[1].text()),
+                             std::string(f.Combo2.text()), f.Label2.text(), f.Label3.text()};
+        const Texts row = row_of(f);
+        const std::string caption = f.caption.text(), names = f.napnevek;
+        std::pair<int, int> place{frame.x, frame.y};
+        Size size{f.nezet, frame.w, frame.h};
+        std::vector<std::string> asked;
+        frame.resizes = frame.deepest = 0;
+        bool cancel = false;
+        if (event < 3) {
+            lists[event]->set_text(in.text());
+        } else if (event == 3) { // a click in a list's drop-down
+            ComboBox& list = *lists[in.byte() % 3];
+            list.set_list_index(in.byte() % 64);
             list.set_text(list.item(list.list_index()));
-            break;
-        }
-        case 4:
-            f.Option1_Click();
-            break;
-        case 5:
-            f.Option2_Click();
-            break;
-        case 6:
-            kind_ = Kind::search;
-            f.Command1_Click();
-            break;
-        case 7: {
-            bool cancel = false;
-            validated_ = input_.i32();
-            kind_ = Kind::validate;
-            f.Combo1_Validate(validated_, cancel);
-            break;
-        }
-        case 8: { // the user drags the border: the frame raises the resize itself
-            const int width = input_.i32();
-            w_.frame.drag_to(width, input_.i32());
-            break;
-        }
-        case 9:
-            menu(input_.byte());
-            break;
-        case 10:
-            about_click(input_.byte());
-            break;
-        case 11:
-            f.Label4_Click();
-            break;
-        case 12:
-            mouse_down(input_.byte());
-            break;
-        case 13:
-            tick(input_.byte());
-            break;
-        case 14: { // the toolkit's least height changes and it grows the window to it
-            w_.frame.set_least_height(input_.u16() % (greatest_least_height + 1));
-            w_.frame.drag_to(w_.frame.width(), w_.frame.height());
-            break;
-        }
-        case 15:
-            if (!loaded_) {
-                w_.start();
-                loaded_ = true;
-                kind_ = Kind::load;
+        } else if (event == 4) {
+            search(f.Option1.value(), texts, asked);
+        } else if (event == 5) { // the focus leaves a list
+            f.Combo1_Validate(in.byte() % 3, cancel);
+        } else if (event == 6 || event == 10) { // a drag, or a new least size the frame grows to
+            frame.least_height = event == 10 ? in.byte() * 5 : frame.least_height;
+            frame.least_width = event == 10 ? in.byte() * 40 : frame.least_width;
+            const int width = event == 6 ? in.value<std::int32_t>() : frame.w;
+            const int height = event == 6 ? in.value<std::int32_t>() : frame.h;
+            size = settle(f.nezet, width, height, false);
+            frame.drag_to(width, height);
+        } else if (event == 7) {
+            tick(in.byte() % 5);
+            // Written before the refresh of a new day.
+            CHECK(f.nezet != "cimsor" ||
+                  f.caption.text() == summary(row, f.Label1[2].text(), names));
+        } else if (event == 8) {
+            size = settle(loaded ? f.nezet : "mini", frame.w, frame.h);
+            f.Form_Load();
+            if (!std::exchange(loaded, true)) {
+                follow_today(true);
             }
-            break;
-        case 16:
-            w_.frame.show();
-            break;
-        case 17: {
-            const int left = input_.i32();
-            w_.frame.move_to(left, input_.i32());
-            break;
+            frame.show();
+        } else if (event == 9) { // the user moves the window
+            frame.x = in.value<std::int32_t>();
+            frame.y = in.value<std::int32_t>();
+            place = {frame.x, frame.y};
+        } else if (event == 11 && f.about_box() != nullptr) {
+            f.about_box()->Frame1_Click();
+        } else if (event >= 12) {
+            const int item = event - 12;
+            if (item < 3) {
+                size = settle(std::array{"cimsor", "mini", "teljes"}[item], frame.w,
+                              std::array{0, 900, 4500}[item]);
+            } else if (item < 6) {
+                asked.push_back("help C:\\Program Files\\Halvora\\tartalom.hlp " +
+                                std::string(item == 5 ? "11" : "3"));
+            } else if (item < 8) {
+                asked.emplace_back("quit");
+            } else if (item == 9) { // the handler itself centres the window, resized or not
+                size = settle(f.nezet, frame.w, frame.h);
+                place = {(w.system.screen_width - frame.w) / 2, 0};
+            }
+            (f.*handlers[item])();
+            CHECK(item == 8 ? f.about_box() != nullptr : item < 6 || item > 7 || !f.about_box());
         }
-        case 18:
-            w_.screen.set_width(input_.i32());
-            break;
-        default:
-            system_ = systems[input_.byte() % systems.size()];
-            w_.regional.set(*system_);
-            break;
-        }
+
+        CHECK(w.system.log == asked && !cancel);
+        w.system.log.clear();
+        CHECK((!row_ || row_of(f) == *row_) && (!clock_ || f.Label1[2].text() == *clock_));
+        CHECK(f.honap == honap_ && f.nap == nap_ && f.napnevek == names_ && f.datumok == dates_ &&
+              f.hiba == hiba_);
+        CHECK(f.Option1.value() != f.Option2.value() && f.pozicio >= 0 && f.pozicio <= 13);
+        const int days = f.Combo1[1].count();
+        CHECK(loaded ? (days == 28 || days == 30 || days == 31) && f.Combo1[0].count() == 12 &&
+                           f.Combo2.count() == static_cast<int>(name_count)
+                     : days == 0);
+
+        const std::string& mode = f.nezet;
+        CHECK(size == Size{mode, frame.w, frame.h});
+        CHECK(f.cimsor.checked() == (mode == "cimsor") &&
+              f.mini.checked() == (mode == "mini" || mode.empty()) &&
+              f.teljes.checked() == (mode == "teljes") &&
+              f.search_area.visible() == (mode == "teljes" || mode.empty()));
+        CHECK(mode == "cimsor" ? event == 7 || f.caption.text() == caption ||
+                                     f.caption.text() == f.cimsorszoveg()
+                               : f.caption.text() == "Halvora");
+        CHECK(frame.deepest <= 8);
+        CHECK((std::pair{frame.x, frame.y}) ==
+              (frame.resizes > 0 ? std::pair{(w.system.screen_width - frame.w) / 2, 0} : place));
     }
 
-    void menu(std::uint8_t item) {
-        const MenuEntry& entry = menu_entries[item % menu_entries.size()];
-        kind_ = entry.kind;
-        help_command_ = entry.help_command;
-        (w_.form.*entry.click)();
-    }
-
-    void about_click(std::uint8_t part) {
-        static constexpr std::array clicks = {&about::Frame1_Click,    &about::Picture1_Click,
-                                              &about::copyright_Click, &about::jogok_Click,
-                                              &about::termeknev_Click, &about::verzioszam_Click};
-        if (about* box = w_.form.about_box()) {
-            (box->*clicks[part % clicks.size()])();
+    // A search says its message, or none and shows its answer; it empties
+    // only the faulty list's text.
+    void search(bool by_date, const Texts& texts, std::vector<std::string>& asked) {
+        Form1& f = w.form;
+        std::string message = by_date ? "Állíts be egy dátumot!" : "Válassz nevet a listából!";
+        std::string answer;
+        if (by_date ? !texts[0].empty() && !texts[1].empty() : !texts[2].empty()) {
+            const std::string day = day_conversion(texts[1]);
+            answer = by_date ? napszerint(texts[0], day) : nevszerint(texts[2]);
+            const auto fault = std::array{honapbaj, napbaj, nevbaj};
+            const auto at = std::find(fault.begin(), fault.end(), answer) - fault.begin();
+            message = at < 3 ? faults[at] : "";
+            answer = at < 3 ? "" : answer;
+            (by_date ? names_ : dates_) = at < 3 ? (by_date ? names_ : dates_) : answer;
+            hiba_.clear();
+            honap_ = by_date ? texts[0] : honap_;
+            nap_ = by_date ? day : nap_;
         }
-    }
-
-    void mouse_down(std::uint8_t where) {
-        const int index = input_.i32();
-        const int button = input_.i32();
-        const int shift = input_.i32();
-        const auto x = static_cast<float>(input_.f64());
-        const auto y = static_cast<float>(input_.f64());
-        kind_ = Kind::mouse_down;
-        switch (where % 3) {
-        case 0:
-            popup_wanted_ = button == right_button;
-            w_.form.Form_MouseDown(button, shift, x, y);
-            break;
-        case 1:
-            popup_wanted_ = button == right_button && (index == 0 || index == 1);
-            w_.form.Frame1_MouseDown(index, button, shift, x, y);
-            break;
-        default:
-            popup_wanted_ = button == right_button && index >= 0 && index < 6;
-            w_.form.Label1_MouseDown(index, button, shift, x, y);
-            break;
-        }
+        f.Command1_Click();
+        asked.insert(asked.end(), message.empty() ? 0 : 1, "Halvora 48: " + message);
+        CHECK(f.Combo1[0].text() == (message == faults[0] ? "" : texts[0]) &&
+              f.Combo1[1].text() == (message == faults[1] ? "" : texts[1]) &&
+              f.Combo2.text() == (message == faults[2] ? "" : texts[2]));
+        CHECK(f.hibas == !message.empty() && (by_date ? f.Label2 : f.Label3).text() == answer &&
+              (by_date ? f.Label3 : f.Label2).text() == texts[by_date ? 4 : 3]);
     }
 
     // Mostly the next tick of the same or the next minute; now and then a
-    // jump either way, as after a sleeping machine or a clock set by hand:
-    // a minute back across midnight, whole days that skip midnight, years.
+    // jump either way, as after a sleeping machine or a clock set by hand.
     // The colour draws may be scripted with any values.
-    void tick(std::uint8_t how) {
-        fakes::FakeClock& clock = w_.clock;
-        switch (how % 8) {
-        case 0:
-            break;
-        case 1:
-            clock.advance_minutes(1);
-            break;
-        case 2:
-            clock.advance_minutes(input_.u32() % minutes_in_four_years);
-            break;
-        case 3:
-            for (int draw = 0; draw < 3; ++draw) {
-                w_.random.push(input_.f64());
-            }
-            break;
-        case 4:
-            clock.advance_minutes(-1);
-            break;
-        case 5:
-            clock.advance_minutes(-static_cast<long long>(input_.u32() % minutes_in_four_years));
-            break;
-        case 6:
-            clock.advance_minutes(24LL * 60 * static_cast<std::int8_t>(input_.byte()));
-            break;
-        default: // to the last minute of the day, so that the next one is midnight
-            clock.advance_minutes(24LL * 60 - 1 - clock.now().hour * 60LL - clock.now().minute);
-            break;
+    void tick(int kind) {
+        Moment& now = w.system.moment;
+        long long minutes = kind == 1 ? 1 : 0;
+        if (kind == 2) { // up to four years either way
+            minutes = in.value<std::int32_t>() % (4 * 366 * 24 * 60);
+        } else if (kind == 4) { // to the last minute of the day, so that the next one is midnight
+            minutes = 24LL * 60 - 1 - now.hour * 60LL - now.minute;
         }
-        kind_ = Kind::tick;
-        w_.form.Timer1_Timer();
+        now = fakes::add_minutes(now, minutes);
+        for (int draw = 0; draw < 3 && kind == 3; ++draw) {
+            w.system.script.push_back(in.value<double>());
+        }
+        const int draws = w.system.draws + (w.form.villogas ? 3 : 0);
+        w.form.Timer1_Timer();
+        CHECK(w.system.draws == draws);
+        follow_today(false);
     }
 
     // The panel's date part is refreshed at the load, on every tick of the
     // minute 00:00, and on the first tick that finds the clock on another day
     // than the one shown. A refresh whose lookup fails (a system whose month
-    // names are neither Hungarian nor English) keeps the names text it had.
-    void follow_today(const Before& before) {
-        if (kind_ != Kind::load && kind_ != Kind::tick) {
+    // names are neither Hungarian nor English) keeps the names it had.
+    void follow_today(bool load) {
+        const Moment now = w.system.moment;
+        const RegionalSettings& system = *w.system.regional;
+        clock_ = datumszoveg(pattern_clock, now, system);
+        const std::tuple today{now.year, now.month, now.day};
+        if (!load && *clock_ != "00:00" && (!shown_ || *shown_ == today)) {
             return;
         }
-        const Moment now = w_.clock.now();
-        clock_text_ = datumszoveg(pattern_clock, now, *system_);
-        if (kind_ == Kind::tick && *clock_text_ != "00:00" &&
-            (!shown_ || same_day(shown_->moment, now))) {
-            return;
-        }
-        const std::string month = datumszoveg(pattern_month, now, *system_);
-        const std::string_view names = napszerint(month, day_numeral(now));
-        const bool found = names != honapbaj && names != napbaj;
-        shown_ =
-            Shown{now,
-                  {datumszoveg(pattern_year, now, *system_), honapnev(month),
-                   datumszoveg(pattern_day, now, *system_),
-                   hetnapnev(datumszoveg(pattern_weekday, now, *system_)),
-                   (found ? std::string(names) : before.napnevek) + std::string(napja_suffix)}};
-        check(found || w_.form.hiba == honapbaj, "a failed refresh leaves honapbaj");
+        honap_ = datumszoveg(pattern_month, now, system);
+        nap_ = day_numeral(now);
+        const std::string_view found = napszerint(honap_, nap_);
+        (found == honapbaj ? hiba_ : names_) = found;
+        shown_ = today;
+        row_ = {datumszoveg(pattern_year, now, system), honapnev(honap_),
+                datumszoveg(pattern_day, now, system),
+                hetnapnev(datumszoveg(pattern_weekday, now, system)), names_ + " napja"};
     }
 
-    void check_invariants() {
-        const Form1& f = w_.form;
-        check(f.Option1.value() != f.Option2.value(), "exactly one option button on");
-
-        const int days = f.Combo1[1].count();
-        check(loaded_ ? days == 28 || days == 30 || days == 31 : days == 0,
-              "the day list holds a month's days");
-        check(f.Combo1[0].count() == (loaded_ ? 12 : 0), "the month list holds 12 months");
-        check(f.Combo2.count() == (loaded_ ? static_cast<int>(name_count) : 0),
-              "the name list holds every name");
-
-        check(f.hiba.empty() || f.hiba == honapbaj || f.hiba == napbaj || f.hiba == nevbaj,
-              "hiba is empty or a sentinel");
-        check(f.pozicio >= 0 && f.pozicio <= 13, "pozicio in 0..13");
-        check(w_.about_view.shown == f.about_box(), "the about box shown is the one open");
-
-        if (shown_) {
-            check(row_of(f) == shown_->row, "the today panel shows the calendar's day");
-        }
-        if (clock_text_) {
-            check(f.Label1[2].text() == *clock_text_, "the clock shows the last tick's time");
-        }
-        const bool before_any_mode = f.nezet.empty();
-        check(f.cimsor.checked() == (f.nezet == layout::mode_cimsor) &&
-                  f.mini.checked() == (f.nezet == layout::mode_mini || before_any_mode) &&
-                  f.teljes.checked() == (f.nezet == layout::mode_teljes),
-              "the check mark is on the mode");
-
-        // The window settles: its resizes nest only a little, and it ends in a
-        // size its mode accepts.
-        check(!w_.frame.runaway() && w_.frame.deepest_nesting() <= deepest_allowed_nesting,
-              "the resizes settle");
-        const int width = w_.frame.width();
-        const int height = w_.frame.height();
-        if (f.nezet == layout::mode_mini) {
-            // Every least height the frame is given lies below 890, so the
-            // frame can always take the mode's size.
-            check(within(height, 900) && within(width, 6000), "mini is 6000 x 900 within 10");
-        } else if (f.nezet == layout::mode_cimsor) {
-            check(height <= 410 && width <= 6010, "cimsor is the title bar alone");
-        }
-    }
-
-    // What this one event should have done, and that nothing else was asked
-    // of the system. The records are emptied after each event.
-    void check_event(const Before& before) {
-        const Form1& f = w_.form;
-        const std::string& caption = f.caption.text();
-        if (f.nezet != layout::mode_cimsor) {
-            check(caption == layout::program_title, "the caption is the title outside cimsor");
-        } else if (kind_ == Kind::tick) {
-            // Written before the midnight refresh, from the names last looked up.
-            check(caption == summary(before.row, f.Label1[2].text(), before.napnevek),
-                  "the tick writes the summary into the caption");
-        } else {
-            check(caption == before.caption ||
-                      caption == summary(row_of(f), f.Label1[2].text(), f.napnevek),
-                  "in cimsor the caption is the summary");
-        }
-
-        std::vector<fakes::RecordingMessageBox::Shown> messages;
-        if (kind_ == Kind::search) {
-            const Answer answer = before.by_date ? search_by_date(before.month, before.day)
-                                                 : search_by_name(before.name);
-            const Label& result = before.by_date ? f.Label2 : f.Label3;
-            check(result.text() == answer.result, "the search shows the lookup's answer");
-            if (!answer.message.empty()) {
-                messages.push_back({std::string(answer.message), "Halvora", 48});
-            } else if (before.by_date) {
-                check(f.napnevek == answer.result, "a search by date keeps its names");
-            }
-            if (before.by_date && !before.month.empty() && !before.day.empty()) {
-                check(f.hiba.empty(), "a search leaves no sentinel behind");
-                check(f.Combo1[0].text() ==
-                              (answer.message == "Ilyen hónap nem létezik!" ? "" : before.month) &&
-                          f.Combo1[1].text() ==
-                              (answer.message == "Ilyen nap nem létezik!" ? "" : before.day),
-                      "a search by date empties only the faulty list's text");
-            }
-            if (!before.by_date && !before.name.empty()) {
-                check(f.hiba.empty() &&
-                          f.Combo2.text() == (answer.message.empty() ? before.name : ""),
-                      "a search by name empties only a name not in the calendar");
-            }
-        }
-        check(w_.messages.shown == messages, "a message box only for a failed search");
-
-        std::vector<fakes::RecordingHelpViewer::Shown> help;
-        if (kind_ == Kind::help) {
-            help.push_back({help::help_file_path(w_.program), help_command_});
-        }
-        check(w_.help.shown == help, "the help opens only from its menu, at its page");
-
-        const bool popup = kind_ == Kind::mouse_down && popup_wanted_;
-        check(w_.popup.opened == (popup ? std::vector{platform::MenuItemId::mini}
-                                        : std::vector<platform::MenuItemId>{}),
-              "a right click opens the menu with Normál as its default");
-
-        check(w_.quitter.quits == before.quits + (kind_ == Kind::quit ? 1 : 0),
-              "Kilépés quits, nothing else does");
-        if (kind_ == Kind::quit) {
-            check(f.about_box() == nullptr, "quitting closes the about box");
-        }
-        if (kind_ == Kind::about) {
-            check(f.about_box() != nullptr, "Névjegy opens the about box");
-        }
-        if (kind_ == Kind::validate && (validated_ == 0 || validated_ == 1)) {
-            const int month_days = days_in_list(f.Combo1[0].text());
-            check(month_days == 0 || !loaded_ || f.Combo1[1].count() == month_days,
-                  "leaving a list fits the day list to the month");
-        }
-
-        w_.messages.shown.clear();
-        w_.help.shown.clear();
-        w_.popup.opened.clear();
-    }
-
-    ByteReader& input_;
-    Setup setup_;
-    const RegionalSettings* system_;
-    fakes::WindowOnFakes w_;
-    bool loaded_ = false;
-    Kind kind_ = Kind::other;
-    int help_command_ = 0;
-    bool popup_wanted_ = false;
-    int validated_ = 0;
-    std::optional<Shown> shown_;
-    std::optional<std::string> clock_text_;
+    fuzzing::ByteReader in{{}};
+    fakes::WindowOnFakes w;
+    bool loaded = false;
+    std::optional<std::tuple<int, int, int>> shown_;
+    std::optional<Texts> row_;
+    std::optional<std::string> clock_;
+    std::string honap_, nap_, names_, dates_, hiba_;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ByteReader input(data, size);
-    Session session(input);
-    session.run();
+    Session session;
+    session.in = fuzzing::ByteReader({reinterpret_cast<const char*>(data), size});
+    session.w.system.moment = starts[session.in.byte() % starts.size()];
+    session.w.system.regional = systems[session.in.byte() % systems.size()];
+    try {
+        while (!session.in.empty()) {
+            session.step(session.in.byte() % 25);
+        }
+    } catch (...) {
+        __builtin_trap();
+    }
     return 0;
 }

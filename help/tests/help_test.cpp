@@ -1,5 +1,5 @@
 #include <halvora/help/help.h>
-#include <halvora/platform/fakes/recorders.h>
+#include <halvora/platform/fakes.h>
 
 #include <gtest/gtest.h>
 
@@ -10,59 +10,40 @@
 namespace halvora::help {
 namespace {
 
-using fakes::FakeProgramInfo;
-using fakes::RecordingHelpViewer;
-
 // Only the program's own directory, byte for byte; none known, no path.
 TEST(HelpFilePath, LiesBesideTheProgramWhateverTheDirectoryLooksLike) {
-    struct Case {
-        std::optional<std::string> directory;
-        char separator;
-        std::optional<std::string> path;
-    };
-    const std::vector<Case> cases = {
-        {"C:\\Program Files\\Halvora", '\\', "C:\\Program Files\\Halvora\\tartalom.hlp"},
-        {"/opt/hal\xFFvora", '/', "/opt/hal\xFFvora/tartalom.hlp"},
-        {"C:\\", '\\', "C:\\tartalom.hlp"},
-        {"/", '/', "/tartalom.hlp"},
-        {"", '/', std::nullopt},
-        {std::nullopt, '/', std::nullopt},
+    const struct {
+        std::optional<std::string> directory, path;
+    } cases[] = {
+        {"C:\\Program Files\\Halvora", "C:\\Program Files\\Halvora\\tartalom.hlp"},
+        {"D:\\hal\xFFvora", "D:\\hal\xFFvora\\tartalom.hlp"},
+        {"C:\\", "C:\\tartalom.hlp"},
+        {"", std::nullopt},
+        {std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(help_file_path(FakeProgramInfo{c.directory, c.separator}), c.path)
-            << c.directory.value_or("(unknown)");
+        fakes::FakeSystem program;
+        program.program_dir = c.directory;
+        EXPECT_EQ(help_file_path(program), c.path) << c.directory.value_or("(unknown)");
     }
 }
 
+// Each page sets its command; any other keeps the one the viewer last had.
+// Without the program's directory the viewer is not even set up.
 TEST(Sugas, EachPageOpensTheFileWithItsCommand) {
-    struct Case {
-        std::string_view page;
-        int command;
-    };
-    const FakeProgramInfo program{"D:\\apps", '\\'};
-    for (const auto& c : {Case{"tartalom", 3}, Case{"index", 3}, Case{"keres", 11}}) {
-        RecordingHelpViewer viewer;
-        EXPECT_TRUE(sugas(c.page, viewer, program));
-        ASSERT_EQ(viewer.shown.size(), 1U) << c.page;
-        EXPECT_EQ(viewer.shown[0],
-                  (RecordingHelpViewer::Shown{"D:\\apps\\tartalom.hlp", c.command}))
-            << c.page;
+    fakes::FakeSystem s;
+    const std::string file = "help C:\\Program Files\\Halvora\\tartalom.hlp ";
+    for (const std::string_view page :
+         {"keres", "", "Keres", "tartalom", "index ", "index", "keres"}) {
+        EXPECT_TRUE(sugas(page, s, s));
     }
-}
-
-TEST(Sugas, AnUnknownPageKeepsTheCommandTheViewerLastHad) {
-    const FakeProgramInfo program;
-    RecordingHelpViewer viewer;
-    EXPECT_TRUE(sugas("keres", viewer, program));
-    for (const std::string_view page : {"", "Keres", "tartalom ", "search"}) {
-        EXPECT_TRUE(sugas(page, viewer, program));
-        EXPECT_EQ(viewer.shown.back().command, 11) << page;
-    }
-    EXPECT_EQ(viewer.shown.size(), 5U);
-    // Without the program's directory the viewer is not even set up.
-    EXPECT_FALSE(sugas("tartalom", viewer, FakeProgramInfo{std::nullopt}));
-    EXPECT_EQ(viewer.shown.size(), 5U);
-    EXPECT_EQ(viewer.file, "C:\\Program Files\\Halvora\\tartalom.hlp");
+    EXPECT_EQ(s.log, (std::vector<std::string>{file + "11", file + "11", file + "11", file + "3",
+                                               file + "3", file + "3", file + "11"}));
+    s.program_dir.reset();
+    s.help_file = "untouched";
+    EXPECT_FALSE(sugas("tartalom", s, s));
+    EXPECT_EQ(s.log.size(), 7U);
+    EXPECT_EQ(s.help_file, "untouched");
 }
 
 } // namespace

@@ -30,7 +30,8 @@ void tick_in_cimsor(benchmark::State& state) {
 BENCHMARK(tick_in_cimsor);
 
 void tick_in_cimsor_at_midnight(benchmark::State& state) {
-    WindowOnFakes w(moment_at(2026, 12, 5, 0, 0));
+    WindowOnFakes w;
+    w.system.moment = moment_at(2026, 12, 5, 0, 0);
     w.start();
     w.form.cimsor_Click();
     for (auto _ : state) {

@@ -4,56 +4,31 @@
 
 #include <halvora/aboutbox/about.h>
 #include <halvora/mainwindow/form1.h>
-#include <halvora/platform/fakes/fakes.h>
+#include <halvora/platform/fakes.h>
 
 namespace halvora::fakes {
 
 // Remembers the box it shows; a test clicks the box itself to close it.
-class FakeAboutBoxView final : public AboutBoxView {
-public:
-    void show(about& box) override {
-        shown = &box;
-        ++shows;
-    }
+struct FakeAboutBoxView final : AboutBoxView {
+    void show(about& box) override { shown = &box; }
     void bring_to_front() override { ++fronts; }
-    void close() override {
-        shown = nullptr;
-        ++closes;
-    }
-
+    void close() override { shown = nullptr; }
     about* shown = nullptr;
-    int shows = 0;
     int fronts = 0;
-    int closes = 0;
 };
 
 struct WindowOnFakes {
-    explicit WindowOnFakes(Moment now = moment_at(2026, 12, 5, 7, 5),
-                           const RegionalSettings& settings = english_settings(),
-                           int least_height = 405)
-        : clock(now)
-        , regional(settings)
-        , frame(6000, 4500, least_height) {}
-
     // Load, then the first showing with its resize, as the toolkit starts a window.
     void start() {
         form.Form_Load();
         frame.show();
     }
 
-    FakeClock clock;
-    FakeRegional regional;
-    ScriptedRandom random;
-    FakeScreen screen;
+    FakeSystem system;
     FakeWindowFrame frame;
-    RecordingMessageBox messages;
-    RecordingHelpViewer help;
-    FakeProgramInfo program;
-    RecordingPopupMenu popup;
-    FakeQuitter quitter;
     FakeAboutBoxView about_view;
-    Platform platform{clock, regional, random, screen,  frame,     messages,
-                      help,  program,  popup,  quitter, about_view};
+    Platform platform{system, system, system, system, frame,     system,
+                      system, system, system, system, about_view};
     Form1 form{platform};
 };
 
