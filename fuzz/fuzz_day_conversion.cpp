@@ -48,10 +48,6 @@ std::string expected(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    try {
-        CHECK(halvora::day_conversion(text) == expected(text));
-    } catch (...) {
-        __builtin_trap();
-    }
+    CHECK(halvora::day_conversion(text) == expected(text));
     return 0;
 }

@@ -10,13 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-    int inputs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(argc > 1 ? argv[1] : "")) {
+    for (const auto& entry : std::filesystem::directory_iterator(argv[argc - 1])) {
         std::fprintf(stderr, "%s\n", entry.path().c_str());
         std::ifstream file(entry.path(), std::ios::binary);
         const std::string input{std::istreambuf_iterator<char>(file), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
-        ++inputs;
     }
-    return inputs > 0 ? 0 : 1;
+    return std::filesystem::is_empty(argv[argc - 1]) ? 1 : 0; // an empty corpus tests nothing
 }
