@@ -1,6 +1,7 @@
-// The window on the fake platform, for what the whole-window fuzz target does
-// not check: the running title, help without the program's directory, and a
-// window logic that goes before its frame.
+// The window on the fake platform, for what the whole-window fuzz target
+// (fuzz/fuzz_form1.cpp) does not check: the running title, the state the load
+// leaves, the option buttons' panels, when the day list is fitted, the popup
+// menu, help and the about box, and a window logic that goes before its frame.
 #include <halvora/mainwindow/window_on_fakes.h>
 
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ TEST(Startup, LeavesTheSearchByDateReadyWhateverCameBefore) {
         [](Form1&) {},
         [](Form1& f) { f.Combo1[0].set_text("február"); },
         [](Form1& f) { f.Option2_Click(); },
-        [](Form1& f) { f.Combo2.set_list_index(3); },
+        [](Form1& f) { f.Combo2.set_text("Simon"); },
     };
     for (const auto& before : befores) {
         fakes::WindowOnFakes w;
@@ -103,7 +104,9 @@ TEST(Startup, LeavesTheSearchByDateReadyWhateverCameBefore) {
         EXPECT_EQ(std::string(f.Combo1[0].text()) + "|" + std::string(f.Combo1[1].text()) + "|" +
                       std::string(f.Combo2.text()),
                   "január| 1|");
-        EXPECT_EQ(f.Combo1[0].list_index() + f.Combo1[1].list_index(), 0);
+        EXPECT_EQ(f.Label1[3].colour(), red);
+        EXPECT_EQ(f.Combo1[0].list_index(), 0);
+        EXPECT_EQ(f.Combo1[1].list_index(), 0);
     }
 }
 
@@ -194,6 +197,7 @@ TEST(AboutBox, OpensOnceAtATimeAgainstTheWindowWithTitleAndVersion) {
     w.frame.x = 6600;
     w.form.nevjegy_Click();
     about* box = w.form.about_box();
+    EXPECT_EQ(w.about_view.shown, box);
     w.frame.x = -500;
     w.frame.y = 3000;
     w.form.nevjegy_Click();
