@@ -8,7 +8,7 @@ work=$(mktemp -d)
 pids=()
 stop_all() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" && timeout 5 tail --pid="${pids[i]}" -f /dev/null || kill -9 "${pids[i]}"
+        kill "${pids[i]}" && timeout 5 tail --pid="${pids[i]}" -f /dev/null || kill -9 "${pids[i]}" || true
     done 2>/dev/null
     pids=()
 }

@@ -119,17 +119,24 @@ done
 [[ $wm == openbox ]] || exit 0
 
 # The about box: borderless, 660 and 640 twips (44 and 43 pixels) from the
-# main window's corner; a click on its contents closes it.
+# main window's corner; a click on its contents closes it, a right click or
+# one on its margin does not. Shown again while open, it stays where it is.
 choose 3
+about_open() { xdotool search --onlyvisible --name '^Névjegy$'; }
 choose 5
-wait_for 5 sh -c "xdotool search --onlyvisible --name '^Névjegy\$'" || fail "the about box did not open"
-about=$(xdotool search --onlyvisible --name '^Névjegy$' | head -n1)
+wait_for 5 about_open || fail "the about box did not open"
+about=$(about_open | head -n1)
 read -r x y _ _ <<<"$(outer)"
 read -r ax ay aw ah <<<"$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}')"
 ((ax == x + 44 && ay == y + 43 && aw == 312 && ah == 207)) || fail "about box ${aw}x$ah at $ax,$ay"
 shoot about 250
-timeout 5 xdotool mousemove $((ax + 2140 / 15 + 20)) $((ay + 1360 / 15 + 10)) sleep 0.2 click 1
+choose 5
+timeout 5 xdotool mousemove $((ax + 2)) $((ay + 100)) click 1 mousemove $((ax + 163)) $((ay + 100)) click 3
+sleep 0.5
+[[ $(about_open) == "$about" && $(xwininfo -id "$about" | awk '/Absolute upper-left X/ {print $4}') == "$ax" ]] ||
+    fail "the about box moved or closed"
+timeout 5 xdotool key Escape mousemove $((ax + 163)) $((ay + 100)) click 1
 wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Névjegy\$'" || fail "a click did not close the about box"
 
 # Súgó, Tartalom: the file beside the program reaches the launcher byte for
@@ -150,6 +157,11 @@ choose 1
 title=$(xdotool getwindowname "$window")
 [[ "$title" =~ ^[0-9]{4}\.\ \ [^\ ].*\ \ \ [0-9]{1,2}\.\ \ .+\ \ [0-9]{2}.[0-9]{2}\ \  ]] ||
     fail "the title bar does not carry the summary: \"$title\""
+
+# Kilépés, the menu's last item, ends the program.
+wait_for 5 timeout 5 xdotool windowactivate --sync "$window"
+timeout 5 xdotool key Menu && wait_for 5 menu_open && timeout 5 xdotool key Up Return
+wait_for 5 sh -c "! kill -0 ${pids[-1]}" || fail "Kilépés did not end the program"
 
 # At twice the scale the window manager's title bar stays as it was, so more
 # of the client area fits into the same outer height: nothing of the search
