@@ -6,8 +6,9 @@
 // nothing asked of the system but what the event asks: a message, the help,
 // quitting.
 //
-// Input: a start byte (moment), a system byte, then events, each an opcode
-// byte and its arguments.
+// Input: a start byte (moment), a system byte (regional names, and whether
+// the program's directory is known), then events, each an opcode byte and its
+// arguments.
 #include "fuzz.h"
 
 #include <halvora/mainwindow/day_conversion.h>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -38,6 +40,20 @@ const std::array systems = {&fakes::english_settings, &fakes::hungarian_settings
                             &fakes::german_settings};
 const std::array<std::string, 3> faults = {"Ilyen hónap nem létezik!", "Ilyen nap nem létezik!",
                                            "Ilyen név nem létezik!"};
+
+// The search panels' texts: the month, day and name lists, the date search's
+// answer and the name search's.
+Texts texts_of(const Form1& f) {
+    return {std::string(f.Combo1[0].text()), std::string(f.Combo1[1].text()),
+            std::string(f.Combo2.text()), f.Label2.text(), f.Label3.text()};
+}
+
+// Where a box placed at the window's corner plus an offset lands: at the
+// edge of the numbers, not past it.
+int beside(int corner, int offset) {
+    return static_cast<int>(
+        std::clamp<long long>(corner + static_cast<long long>(offset), INT_MIN, INT_MAX));
+}
 
 // The labels a new day's refresh writes: Label1(4), (0), (5), (1), (3).
 Texts row_of(const Form1& f) {
@@ -83,8 +99,13 @@ struct Session {
         Form1& f = w.form;
         fakes::FakeWindowFrame& frame = w.frame;
         std::array<ComboBox*, 3> lists = {&f.Combo1[0], &f.Combo1[1], &f.Combo2};
-        const Texts texts = {std::string(f.Combo1[0].text()), std::string(f.Combo1[1].text()),
-                             std::string(f.Combo2.text()), f.Label2.text(), f.Label3.text()};
+        const Texts texts = texts_of(f);
+        const int days = f.Combo1[1].count();
+        about* const box = f.about_box();
+        const int fronts = w.about_view.fronts;
+        const bool running = f.villogas;
+        const int pozicio = f.pozicio;
+        const std::string title = f.Label4.text();
         const Texts row = row_of(f);
         const std::string caption = f.caption.text(), names = f.napnevek;
         std::pair<int, int> place{frame.x, frame.y};
@@ -100,8 +121,11 @@ struct Session {
             list.set_text(list.item(list.list_index()));
         } else if (event == 4) {
             search(f.Option1.value(), texts, asked);
-        } else if (event == 5) { // the focus leaves a list
-            f.Combo1_Validate(in.byte() % 3, cancel);
+        } else if (event == 5) { // the focus leaves a list: either date list fits the days
+            const int index = in.byte() % 3;
+            f.Combo1_Validate(index, cancel);
+            const int wanted = index < 2 && loaded ? days_in_list(f.Combo1[0].text()) : 0;
+            CHECK(f.Combo1[1].count() == (wanted > 0 ? wanted : days));
         } else if (event == 6 || event == 10) { // a drag, or a new least size the frame grows to
             frame.least_height = event == 10 ? in.byte() * 5 : frame.least_height;
             frame.least_width = event == 10 ? in.byte() * 40 : frame.least_width;
@@ -117,8 +141,13 @@ struct Session {
         } else if (event == 8) {
             size = settle(loaded ? f.nezet : "mini", frame.w, frame.h);
             f.Form_Load();
-            if (!std::exchange(loaded, true)) {
+            if (!std::exchange(loaded, true)) { // whatever came before, the date search is ready
                 follow_today(true);
+                CHECK(frame.x == (w.system.screen_width - 6000) / 2 && f.villogas &&
+                      f.pozicio == 1 && f.szin == (std::array<std::uint8_t, 3>{0, 1, 2}));
+                CHECK(f.Combo1[0].text() == "január" && f.Combo1[1].text() == " 1" &&
+                      f.Combo2.text().empty() && f.Combo1[0].list_index() == 0 &&
+                      f.Combo1[1].list_index() == 0 && f.Label1[3].colour() == red);
             }
             frame.show();
         } else if (event == 9) { // the user moves the window
@@ -127,6 +156,20 @@ struct Session {
             place = {frame.x, frame.y};
         } else if (event == 11 && f.about_box() != nullptr) {
             f.about_box()->Frame1_Click();
+        } else if (event == 25) { // a press on the window, a frame or a label, or the menu key
+            const int kind = in.byte() % 4;
+            const auto index = static_cast<std::int8_t>(in.byte());
+            const int button = in.byte() % 5;
+            const bool inside = kind == 0 || (index >= 0 && index < (kind == 1 ? 2 : 6));
+            if (kind == 3) {
+                f.open_menu_from_keyboard();
+            } else {
+                kind == 0   ? f.Form_MouseDown(button, 0, 0, 0)
+                : kind == 1 ? f.Frame1_MouseDown(index, button, 0, 0, 0)
+                            : f.Label1_MouseDown(index, button, 0, 0, 0);
+            }
+            asked.insert(asked.end(), kind == 3 || (inside && button == right_button) ? 1 : 0,
+                         kind == 3 ? "menu, Normál first, at the focus" : "menu, Normál first");
         } else if (event >= 12) {
             const int item = event - 12;
             if (item < 3) {
@@ -141,8 +184,11 @@ struct Session {
                     place = {(w.system.screen_width - std::get<1>(size)) / 2, 0};
                 }
             } else if (item < 6) {
-                asked.push_back("help C:\\Program Files\\Halvora\\tartalom.hlp " +
-                                std::string(item == 5 ? "11" : "3"));
+                asked.push_back(!w.system.program_dir
+                                    ? "Halvora 48: A súgófájl nem nyitható meg: nem állapítható "
+                                      "meg, melyik mappában van a program."
+                                    : "help C:\\Program Files\\Halvora\\tartalom.hlp " +
+                                          std::string(item == 5 ? "11" : "3"));
             } else if (item < 8) {
                 asked.emplace_back("quit");
             } else if (item == 9) { // the handler itself centres the window, resized or not
@@ -151,6 +197,26 @@ struct Session {
             }
             (f.*handlers[item])();
             CHECK(item == 8 ? f.about_box() != nullptr : item < 6 || item > 7 || !f.about_box());
+            CHECK(item < 3 || item > 5 ||
+                  f.sugoparancs == std::array{"tartalom", "index", "keres"}[item - 3]);
+            // A click on the title stops or resumes it from the next tick on.
+            CHECK(item != 12 ||
+                  (f.villogas != running && f.Label4.text() == title && f.pozicio == pozicio));
+            // Névjegy brings an open box to the front where it is, else opens
+            // one against the window.
+            CHECK(item != 8 || (box ? f.about_box() == box && w.about_view.fronts == fronts + 1
+                                    : f.about_box()->left() == beside(frame.x, 660) &&
+                                          f.about_box()->top() == beside(frame.y, 640) &&
+                                          w.about_view.shown == f.about_box() &&
+                                          f.about_box()->termeknev() == "Halvora" &&
+                                          std::string(f.about_box()->copyright()) + " " +
+                                                  std::string(f.about_box()->jogok()) ==
+                                              "Copyright © Dorvanta Minden jog fenntartva."));
+            // An option button empties the other panel's texts and result.
+            for (std::size_t i = 0; i < texts.size() && (item == 10 || item == 11); ++i) {
+                const bool date_panel = i != 2 && i != 4;
+                CHECK(texts_of(f)[i] == (date_panel == (item == 10) ? texts[i] : ""));
+            }
         }
 
         CHECK(w.system.log == asked && !cancel);
@@ -159,10 +225,15 @@ struct Session {
         CHECK(f.honap == honap_ && f.nap == nap_ && f.napnevek == names_ && f.datumok == dates_ &&
               f.hiba == hiba_);
         CHECK(f.Option1.value() != f.Option2.value() && f.pozicio >= 0 && f.pozicio <= 13);
-        const int days = f.Combo1[1].count();
-        CHECK(loaded ? (days == 28 || days == 30 || days == 31) && f.Combo1[0].count() == 12 &&
+        CHECK(!loaded || (f.Combo2.enabled() == f.Option2.value() &&
+                          f.Combo1[0].enabled() == f.Option1.value() &&
+                          f.Combo1[1].enabled() == f.Option1.value()));
+        const int days_now = f.Combo1[1].count();
+        CHECK(event == 5 || event == 8 || days_now == days);
+        CHECK(loaded ? (days_now == 28 || days_now == 30 || days_now == 31) &&
+                           f.Combo1[0].count() == 12 &&
                            f.Combo2.count() == static_cast<int>(name_count)
-                     : days == 0);
+                     : days_now == 0);
 
         const std::string& mode = f.nezet;
         CHECK(size == Size{mode, frame.w, frame.h});
@@ -220,9 +291,13 @@ struct Session {
         for (int draw = 0; draw < 3 && kind == 3; ++draw) {
             w.system.script.push_back(in.value<double>());
         }
-        const int draws = w.system.draws + (w.form.villogas ? 3 : 0);
+        const int draws = w.system.draws + (w.form.villogas ? 3 : 0), pozicio = w.form.pozicio;
         w.form.Timer1_Timer();
-        CHECK(w.system.draws == draws);
+        // A stopped title (and the designed one before the load) stays still
+        // in blue, where it stopped.
+        CHECK(w.system.draws == draws &&
+              (w.form.villogas || (w.form.Label4.text() == "   Dorvanta \u2122   " &&
+                                   w.form.Label4.colour() == blue && w.form.pozicio == pozicio)));
         follow_today(false);
     }
 
@@ -263,9 +338,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session;
     session.in = fuzzing::ByteReader({reinterpret_cast<const char*>(data), size});
     session.w.system.moment = starts[session.in.byte() % starts.size()];
-    session.w.system.regional = systems[session.in.byte() % systems.size()];
+    const int system = session.in.byte();
+    session.w.system.regional = systems[system % systems.size()];
+    if (system / systems.size() % 2 == 1) {
+        session.w.system.program_dir.reset();
+    }
     while (!session.in.empty()) {
-        session.step(session.in.byte() % 25);
+        session.step(session.in.byte() % 26);
     }
     return 0;
 }
