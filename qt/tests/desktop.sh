@@ -64,10 +64,10 @@ start_program() {
     window=$(xdotool search --onlyvisible --name '^Halvora$' | head -n1)
 }
 
-# The client area's corner and size, then the outer frame: the client plus
-# the window manager's frame extents.
+# The client area's corner and size (of the main window, or the window named),
+# then the outer frame: the client plus the window manager's frame extents.
 client() {
-    timeout 5 xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    timeout 5 xwininfo -id "${1:-$window}" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
         /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}'
 }
 outer() {

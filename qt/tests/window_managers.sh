@@ -127,14 +127,13 @@ choose 5
 wait_for 5 about_open || fail "the about box did not open"
 about=$(about_open | head -n1)
 read -r x y _ _ <<<"$(outer)"
-read -r ax ay aw ah <<<"$(xwininfo -id "$about" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-    /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}')"
+read -r ax ay aw ah <<<"$(client "$about")"
 ((ax == x + 44 && ay == y + 43 && aw == 312 && ah == 207)) || fail "about box ${aw}x$ah at $ax,$ay"
 shoot about 250
 choose 5
 timeout 5 xdotool mousemove $((ax + 2)) $((ay + 100)) click 1 mousemove $((ax + 163)) $((ay + 100)) click 3
 sleep 0.5
-[[ $(about_open) == "$about" && $(xwininfo -id "$about" | awk '/Absolute upper-left X/ {print $4}') == "$ax" ]] ||
+[[ $(about_open) == "$about" && $(client "$about") == "$ax $ay $aw $ah" ]] ||
     fail "the about box moved or closed"
 timeout 5 xdotool key Escape mousemove $((ax + 163)) $((ay + 100)) click 1
 wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Névjegy\$'" || fail "a click did not close the about box"
