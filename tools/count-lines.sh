@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Non-blank, non-comment lines of the program's C++ against its tests (every
+# tests/ folder, fuzz/, the platform fakes; C++, shell and Python), and the ratio.
+cd "${1:-.}"
+count() { # files...
+  awk '
+    FNR==1 { inblock=0; ext=FILENAME; sub(/.*\./,"",ext) }
+    {
+      line=$0; gsub(/^[ \t]+|[ \t]+$/,"",line)
+      if (line=="") next
+      if (ext=="cpp"||ext=="h") {
+        if (inblock) { if (line ~ /\*\//) inblock=0; next }
+        if (line ~ /^\/\//) next
+        if (line ~ /^\/\*/) { if (line !~ /\*\//) inblock=1; next }
+      } else {
+        if (line ~ /^#/) next
+      }
+      n++
+    }
+    END { print n+0 }' "$@"
+}
+prog=$(git ls-files calendar mainwindow aboutbox help platform/include qt app | grep -E '\.(cpp|h)$' | grep -v '/tests/')
+tests=$(git ls-files | grep -E '(^|/)tests/|^fuzz/|^platform/fakes/' | grep -E '\.(cpp|h|sh|py)$' | grep -v corpus)
+p=$(count $prog); t=$(count $tests)
+echo "program $p tests $t ratio $(awk -v a=$t -v b=$p 'BEGIN{printf "%.2f", a/b}')"
