@@ -11,11 +11,7 @@ void Form1::Form_Load() {
 
     nezet = layout::mode_mini;
     // As designed, unless a menu click before the load changed them.
-    cimsor.set_checked(false);
-    mini.set_checked(true);
-    teljes.set_checked(false);
-    caption.set_text(layout::program_title);
-    search_area.set_visible(false);
+    show_mode();
     platform_.frame.set_left(centred_left(layout::designed_outer_width));
     pozicio = 1;
     villogas = true;

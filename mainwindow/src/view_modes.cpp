@@ -65,6 +65,17 @@ void Form1::pipavaltas() {
     if (!height) {
         return;
     }
+    show_mode();
+    platform_.frame.set_height(*height);
+    // A frame already at the height set raises no resize, yet the mode's size
+    // rule must hold once the mode is applied: a window widened in another
+    // mode takes mini's width, or falls back from the title bar alone.
+    if (!fits_mode(nezet, platform_.frame)) {
+        Form_Resize();
+    }
+}
+
+void Form1::show_mode() {
     cimsor.set_checked(nezet == mode_cimsor);
     mini.set_checked(nezet == mode_mini);
     teljes.set_checked(nezet == mode_teljes);
@@ -73,13 +84,6 @@ void Form1::pipavaltas() {
         caption.set_text(cimsorszoveg());
     } else {
         caption.set_text(layout::program_title);
-    }
-    platform_.frame.set_height(*height);
-    // A frame already at the height set raises no resize, yet the mode's size
-    // rule must hold once the mode is applied: a window widened in another
-    // mode takes mini's width, or falls back from the title bar alone.
-    if (!fits_mode(nezet, platform_.frame)) {
-        Form_Resize();
     }
 }
 

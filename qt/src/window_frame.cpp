@@ -55,6 +55,10 @@ Scale WindowFrame::scale() const {
     return Scale::of(screen_of(&window_));
 }
 
+bool WindowFrame::maximized() const {
+    return window_.isMaximized() || window_.isFullScreen();
+}
+
 QMargins WindowFrame::margins() const {
     const QRect outer = window_.frameGeometry();
     const QRect inner = window_.geometry();
@@ -101,7 +105,7 @@ void WindowFrame::set_height(int twips) {
 void WindowFrame::move_frame(QPoint position) {
     // A maximized window is where the window manager puts it; asked to move,
     // some managers drop the maximized state instead.
-    if (window_.isMaximized() || window_.isFullScreen()) {
+    if (maximized()) {
         return;
     }
     window_.move(position);
@@ -112,7 +116,7 @@ void WindowFrame::move_frame(QPoint position) {
 // screen's. Made normal, the window first gets back the size it had before,
 // which is no resize of the user's: the size asked for follows.
 void WindowFrame::make_normal() {
-    if (window_.isMaximized() || window_.isFullScreen()) {
+    if (maximized()) {
         restoring_ = true;
         window_.setWindowState(window_.windowState() &
                                ~(Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -205,8 +209,7 @@ void WindowFrame::check_server() {
     }
     const double ratio = handle->devicePixelRatio();
     const std::optional<QRect> server = x11::client_geometry(*handle);
-    const bool maximized = window_.isMaximized() || window_.isFullScreen();
-    if (!server || as_requested(in_qt_pixels(*server, ratio), *requested_, ratio, maximized) ||
+    if (!server || as_requested(in_qt_pixels(*server, ratio), *requested_, ratio, maximized()) ||
         repeats_ >= settle_repeats) {
         requested_.reset();
         return;

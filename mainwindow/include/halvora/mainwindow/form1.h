@@ -154,6 +154,9 @@ private:
     [[nodiscard]] int centred_left(int window_width) const;
     // Every resize ends with the window centred across the top of the screen.
     void centre_at_top();
+    // The menu's check marks, the search panels and the caption as the mode
+    // in `nezet` shows them; no size is set.
+    void show_mode();
 
     void warn(std::string_view text);
 

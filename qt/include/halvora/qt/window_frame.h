@@ -53,6 +53,8 @@ protected:
 
 private:
     [[nodiscard]] Scale scale() const;
+    // Maximized or full screen: the window manager's size and place, not ours.
+    [[nodiscard]] bool maximized() const;
     void make_normal();
     void move_frame(QPoint position);
     void resize_client(QSize client);
