@@ -44,7 +44,7 @@ const std::array<std::string, 3> faults = {"Ilyen hónap nem létezik!", "Ilyen 
 // The search panels' texts: the month, day and name lists, the date search's
 // answer and the name search's.
 Texts texts_of(const Form1& f) {
-    return {std::string(f.Combo1[0].text()), std::string(f.Combo1[1].text()),
+    return {std::string(f.Combo1[month_list].text()), std::string(f.Combo1[day_list].text()),
             std::string(f.Combo2.text()), f.Label2.text(), f.Label3.text()};
 }
 
@@ -57,8 +57,8 @@ int beside(int corner, int offset) {
 
 // The labels a new day's refresh writes: Label1(4), (0), (5), (1), (3).
 Texts row_of(const Form1& f) {
-    return {f.Label1[4].text(), f.Label1[0].text(), f.Label1[5].text(), f.Label1[1].text(),
-            f.Label1[3].text()};
+    return {f.Label1[year_label].text(), f.Label1[month_label].text(), f.Label1[day_label].text(),
+            f.Label1[weekday_label].text(), f.Label1[names_label].text()};
 }
 
 std::string summary(const Texts& row, const std::string& clock, const std::string& names) {
@@ -98,9 +98,9 @@ struct Session {
     void step(int event) {
         Form1& f = w.form;
         fakes::FakeWindowFrame& frame = w.frame;
-        std::array<ComboBox*, 3> lists = {&f.Combo1[0], &f.Combo1[1], &f.Combo2};
+        std::array<ComboBox*, 3> lists = {&f.Combo1[month_list], &f.Combo1[day_list], &f.Combo2};
         const Texts texts = texts_of(f);
-        const int days = f.Combo1[1].count();
+        const int days = f.Combo1[day_list].count();
         about* const box = f.about_box();
         const int fronts = w.about_view.fronts;
         const bool running = f.villogas;
@@ -124,8 +124,8 @@ struct Session {
         } else if (event == 5) { // the focus leaves a list: either date list fits the days
             const int index = in.byte() % 3;
             f.Combo1_Validate(index, cancel);
-            const int wanted = index < 2 && loaded ? days_in_list(f.Combo1[0].text()) : 0;
-            CHECK(f.Combo1[1].count() == (wanted > 0 ? wanted : days));
+            const int wanted = index < 2 && loaded ? days_in_list(f.Combo1[month_list].text()) : 0;
+            CHECK(f.Combo1[day_list].count() == (wanted > 0 ? wanted : days));
         } else if (event == 6 || event == 10) { // a drag, or a new least size the frame grows to
             frame.least_height = event == 10 ? in.byte() * 5 : frame.least_height;
             frame.least_width = event == 10 ? in.byte() * 40 : frame.least_width;
@@ -137,7 +137,7 @@ struct Session {
             tick(in.byte() % 5);
             // Written before the refresh of a new day.
             CHECK(f.nezet != "cimsor" ||
-                  f.caption.text() == summary(row, f.Label1[2].text(), names));
+                  f.caption.text() == summary(row, f.Label1[clock_label].text(), names));
         } else if (event == 8) {
             size = settle(loaded ? f.nezet : "mini", frame.w, frame.h);
             f.Form_Load();
@@ -145,9 +145,10 @@ struct Session {
                 follow_today(true);
                 CHECK(frame.x == (w.system.screen_width - 6000) / 2 && f.villogas &&
                       f.pozicio == 1 && f.szin == (std::array<std::uint8_t, 3>{0, 1, 2}));
-                CHECK(f.Combo1[0].text() == "január" && f.Combo1[1].text() == " 1" &&
-                      f.Combo2.text().empty() && f.Combo1[0].list_index() == 0 &&
-                      f.Combo1[1].list_index() == 0 && f.Label1[3].colour() == red);
+                CHECK(
+                    f.Combo1[month_list].text() == "január" && f.Combo1[day_list].text() == " 1" &&
+                    f.Combo2.text().empty() && f.Combo1[month_list].list_index() == 0 &&
+                    f.Combo1[day_list].list_index() == 0 && f.Label1[names_label].colour() == red);
             }
             frame.show();
         } else if (event == 9) { // the user moves the window
@@ -221,17 +222,18 @@ struct Session {
 
         CHECK(w.system.log == asked && !cancel);
         w.system.log.clear();
-        CHECK((!row_ || row_of(f) == *row_) && (!clock_ || f.Label1[2].text() == *clock_));
+        CHECK((!row_ || row_of(f) == *row_) &&
+              (!clock_ || f.Label1[clock_label].text() == *clock_));
         CHECK(f.honap == honap_ && f.nap == nap_ && f.napnevek == names_ && f.datumok == dates_ &&
               f.hiba == hiba_);
         CHECK(f.Option1.value() != f.Option2.value() && f.pozicio >= 0 && f.pozicio <= 13);
         CHECK(!loaded || (f.Combo2.enabled() == f.Option2.value() &&
-                          f.Combo1[0].enabled() == f.Option1.value() &&
-                          f.Combo1[1].enabled() == f.Option1.value()));
-        const int days_now = f.Combo1[1].count();
+                          f.Combo1[month_list].enabled() == f.Option1.value() &&
+                          f.Combo1[day_list].enabled() == f.Option1.value()));
+        const int days_now = f.Combo1[day_list].count();
         CHECK(event == 5 || event == 8 || days_now == days);
         CHECK(loaded ? (days_now == 28 || days_now == 30 || days_now == 31) &&
-                           f.Combo1[0].count() == 12 &&
+                           f.Combo1[month_list].count() == 12 &&
                            f.Combo2.count() == static_cast<int>(name_count)
                      : days_now == 0);
 
@@ -269,8 +271,8 @@ struct Session {
         }
         f.Command1_Click();
         asked.insert(asked.end(), message.empty() ? 0 : 1, "Halvora 48: " + message);
-        CHECK(f.Combo1[0].text() == (message == faults[0] ? "" : texts[0]) &&
-              f.Combo1[1].text() == (message == faults[1] ? "" : texts[1]) &&
+        CHECK(f.Combo1[month_list].text() == (message == faults[0] ? "" : texts[0]) &&
+              f.Combo1[day_list].text() == (message == faults[1] ? "" : texts[1]) &&
               f.Combo2.text() == (message == faults[2] ? "" : texts[2]));
         CHECK(f.hibas == !message.empty() && (by_date ? f.Label2 : f.Label3).text() == answer &&
               (by_date ? f.Label3 : f.Label2).text() == texts[by_date ? 4 : 3]);

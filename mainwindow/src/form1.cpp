@@ -23,11 +23,11 @@ void Form1::nevek() {
 }
 
 void Form1::feltolt() {
-    fill_choice_lists(Combo1[0], Combo1[1], Combo2);
+    fill_choice_lists(Combo1[month_list], Combo1[day_list], Combo2);
 }
 
 void Form1::modosit() {
-    fit_day_list(Combo1[0], Combo1[1]);
+    fit_day_list(Combo1[month_list], Combo1[day_list]);
 }
 
 void Form1::idopont() {

@@ -21,8 +21,8 @@ void Form1::Option1_Click() {
     Combo2.set_enabled(false);
     Label3.set_text("");
     Combo2.set_text("");
-    Combo1[0].set_enabled(true);
-    Combo1[1].set_enabled(true);
+    Combo1[month_list].set_enabled(true);
+    Combo1[day_list].set_enabled(true);
 }
 
 void Form1::Option2_Click() {
@@ -30,10 +30,10 @@ void Form1::Option2_Click() {
     Option1.set_value(false);
     Combo2.set_enabled(true);
     Label2.set_text("");
-    Combo1[0].set_text("");
-    Combo1[1].set_text("");
-    Combo1[0].set_enabled(false);
-    Combo1[1].set_enabled(false);
+    Combo1[month_list].set_text("");
+    Combo1[day_list].set_text("");
+    Combo1[month_list].set_enabled(false);
+    Combo1[day_list].set_enabled(false);
 }
 
 void Form1::Command1_Click() {
@@ -42,8 +42,8 @@ void Form1::Command1_Click() {
         return;
     }
     if (Option1.value()) {
-        honap = Combo1[0].text();
-        nap = day_conversion(Combo1[1].text());
+        honap = Combo1[month_list].text();
+        nap = day_conversion(Combo1[day_list].text());
         // A search reports only what its own lookup found: a sentinel left
         // behind by the today panel's lookup is no fault of this search.
         hiba.clear();
@@ -63,14 +63,14 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Combo1_Validate(int Index, bool& /*Cancel*/) {
-    if (Index == 0 || Index == 1) {
+    if (Index == month_list || Index == day_list) {
         modosit();
     }
 }
 
 void Form1::teszt1() {
     if (Option1.value()) {
-        if (Combo1[0].text().empty() || Combo1[1].text().empty()) {
+        if (Combo1[month_list].text().empty() || Combo1[day_list].text().empty()) {
             warn(message_no_date);
             Label2.set_text("");
             hibas = true;
@@ -92,13 +92,13 @@ void Form1::teszt2() {
     if (Option1.value()) {
         if (hiba == napbaj) {
             warn(message_no_day);
-            Combo1[1].set_text("");
+            Combo1[day_list].set_text("");
             Label2.set_text("");
             hibas = true;
             hiba.clear();
         } else if (hiba == honapbaj) {
             warn(message_no_month);
-            Combo1[0].set_text("");
+            Combo1[month_list].set_text("");
             Label2.set_text("");
             hibas = true;
             hiba.clear();

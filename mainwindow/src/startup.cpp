@@ -9,7 +9,7 @@ void Form1::Form_Load() {
     }
     loaded_ = true;
 
-    nezet = layout::mode_mini;
+    nezet = mode_mini;
     // As designed, unless a menu click before the load changed them.
     show_mode();
     platform_.frame.set_left(centred_left(layout::designed_outer_width));
@@ -20,11 +20,11 @@ void Form1::Form_Load() {
     // One reading of the clock for the whole panel, so its texts cannot
     // straddle midnight.
     const Moment now = platform_.clock.now();
-    Label1[2].set_text(datumszoveg(pattern_clock, now, platform_.regional.settings()));
+    Label1[clock_label].set_text(datumszoveg(pattern_clock, now, platform_.regional.settings()));
     // The day list is filled for the month list's text, which the design sets
     // to január; a text typed or cleared before the load must not leave the
     // day list too short, or empty for good.
-    Combo1[0].set_text(hungarian_month_names[0]);
+    Combo1[month_list].set_text(hungarian_month_names[0]);
     feltolt();
     refresh_today(now);
 
@@ -34,8 +34,8 @@ void Form1::Form_Load() {
     Option2.set_value(false);
     Combo2.set_enabled(false);
     Combo2.set_text("");
-    Combo1[0].set_enabled(true);
-    Combo1[1].set_enabled(true);
+    Combo1[month_list].set_enabled(true);
+    Combo1[day_list].set_enabled(true);
     for (ComboBox& list : Combo1) {
         list.set_list_index(0);
         list.set_text(list.item(list.list_index()));

@@ -30,15 +30,15 @@ std::uint8_t colour_byte(double r) {
 } // namespace
 
 std::string Form1::cimsorszoveg() const {
-    std::string summary = Label1[4].text();
+    std::string summary = Label1[year_label].text();
     summary += " ";
-    summary += Label1[0].text();
+    summary += Label1[month_label].text();
     summary += "  ";
-    summary += Label1[5].text();
+    summary += Label1[day_label].text();
     summary += "  ";
-    summary += Label1[1].text();
+    summary += Label1[weekday_label].text();
     summary += "  ";
-    summary += Label1[2].text();
+    summary += Label1[clock_label].text();
     summary += "  ";
     summary += napnevek;
     return summary;
@@ -47,15 +47,15 @@ std::string Form1::cimsorszoveg() const {
 void Form1::Timer1_Timer() {
     const Moment now = platform_.clock.now();
     const RegionalSettings& regional = platform_.regional.settings();
-    Label1[2].set_text(datumszoveg(pattern_clock, now, regional));
-    if (nezet == layout::mode_cimsor) {
+    Label1[clock_label].set_text(datumszoveg(pattern_clock, now, regional));
+    if (nezet == mode_cimsor) {
         caption.set_text(cimsorszoveg());
     }
     // Besides the minute 00:00, a date that no longer matches the clock is
     // refreshed at once: a machine asleep across midnight, or a clock set
     // forward, would otherwise show yesterday's names all day.
     const bool stale = shown_day_ && *shown_day_ != ShownDay{now.year, now.month, now.day};
-    if (Label1[2].text() == midnight || stale) {
+    if (Label1[clock_label].text() == midnight || stale) {
         refresh_today(now);
     }
     run_title();
@@ -64,14 +64,14 @@ void Form1::Timer1_Timer() {
 void Form1::refresh_today(const Moment& now) {
     const RegionalSettings& regional = platform_.regional.settings();
     honap = datumszoveg(pattern_month, now, regional);
-    Label1[4].set_text(datumszoveg(pattern_year, now, regional));
-    Label1[0].set_text(honapnev(honap));
-    Label1[5].set_text(datumszoveg(pattern_day, now, regional));
-    Label1[1].set_text(hetnapnev(datumszoveg(pattern_weekday, now, regional)));
+    Label1[year_label].set_text(datumszoveg(pattern_year, now, regional));
+    Label1[month_label].set_text(honapnev(honap));
+    Label1[day_label].set_text(datumszoveg(pattern_day, now, regional));
+    Label1[weekday_label].set_text(hetnapnev(datumszoveg(pattern_weekday, now, regional)));
     shown_day_ = ShownDay{now.year, now.month, now.day};
     nap = day_numeral(now);
     nevek();
-    Label1[3].set_text(napnevek + std::string(napja_suffix));
+    Label1[names_label].set_text(napnevek + std::string(napja_suffix));
 }
 
 void Form1::run_title() {

@@ -1,17 +1,12 @@
 #include <halvora/mainwindow/form1.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <limits>
 #include <optional>
 #include <string_view>
 
 namespace halvora {
 namespace {
-
-using layout::mode_cimsor;
-using layout::mode_mini;
-using layout::mode_teljes;
 
 constexpr int mini_height = 900;
 constexpr int teljes_height = layout::designed_outer_height;
@@ -54,8 +49,8 @@ bool fits_mode(std::string_view nezet, const platform::WindowFrame& frame) {
     return true;
 }
 
-bool in_range(int index, std::size_t size) {
-    return index >= 0 && static_cast<std::size_t>(index) < size;
+bool in_range(int index, int size) {
+    return index >= 0 && index < size;
 }
 
 } // namespace
@@ -154,13 +149,13 @@ void Form1::open_menu_from_keyboard() {
 }
 
 void Form1::Frame1_MouseDown(int Index, int Button, int Shift, float X, float Y) {
-    if (in_range(Index, 2)) {
+    if (in_range(Index, frame1_count)) {
         Form_MouseDown(Button, Shift, X, Y);
     }
 }
 
 void Form1::Label1_MouseDown(int Index, int Button, int Shift, float X, float Y) {
-    if (in_range(Index, Label1.size())) {
+    if (in_range(Index, label1_count)) {
         Form_MouseDown(Button, Shift, X, Y);
     }
 }

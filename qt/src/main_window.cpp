@@ -23,9 +23,6 @@
 namespace halvora::qt {
 namespace {
 
-constexpr std::array<layout::Rect, 6> label1_places{layout::Label1_0, layout::Label1_1,
-                                                    layout::Label1_2, layout::Label1_3,
-                                                    layout::Label1_4, layout::Label1_5};
 constexpr std::array<const char*, 6> label1_descriptions{"Hónap",        "A hét napja", "Idõ",
                                                          "Mai névnapok", "Év",          "Nap"};
 
@@ -85,7 +82,7 @@ void MainWindow::build() {
     for (std::size_t i = 0; i < label1_.size(); ++i) {
         auto* label = new MouseLabel(this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        label->setGeometry(s.px(label1_places[i]));
+        label->setGeometry(s.px(layout::Label1[i]));
         // A screen reader reads a label's text as its name, and hears of each
         // change; a fixed name would hide the text. What it is goes into the
         // description.
@@ -94,7 +91,7 @@ void MainWindow::build() {
     }
     QFont bold = font();
     bold.setBold(true);
-    label1_[2]->setFont(bold);
+    label1_[clock_label]->setFont(bold);
 
     // The option buttons stand on their frames' top edges, above the frames'
     // rectangles; each frame reaches up far enough to show its button whole.
@@ -141,14 +138,15 @@ void MainWindow::build() {
         return box;
     };
 
-    FrameBox* by_date = make_panel(0, layout::Frame1_0, "Névnap keresése dátum alapján");
+    FrameBox* by_date = make_panel(date_panel, layout::Frame1_0, "Névnap keresése dátum alapján");
     option1_ = make_option(*by_date, layout::Option1, "Option1");
-    combo1_[0] = make_combo(*by_date, layout::Combo1_0, "Combo1_0", "Hónap");
-    combo1_[1] = make_combo(*by_date, layout::Combo1_1, "Combo1_1", "Nap");
+    combo1_[month_list] = make_combo(*by_date, layout::Combo1_0, "Combo1_0", "Hónap");
+    combo1_[day_list] = make_combo(*by_date, layout::Combo1_1, "Combo1_1", "Nap");
     frame2_ = make_box(*by_date, layout::Frame2, "Frame2", "A nap névnapjai");
     label2_ = result_label(*frame2_, s.px(layout::Label2), "Label2", "Névnapok");
 
-    FrameBox* by_name = make_panel(1, layout::Frame1_1, "Dátum keresése keresztnév alapján");
+    FrameBox* by_name =
+        make_panel(name_panel, layout::Frame1_1, "Dátum keresése keresztnév alapján");
     option2_ = make_option(*by_name, layout::Option2, "Option2");
     combo2_ = make_combo(*by_name, layout::Combo2, "Combo2", "Keresztnév");
     frame3_ = make_box(*by_name, layout::Frame3, "Frame3", "A név napja");
@@ -174,13 +172,13 @@ void MainWindow::build() {
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(layout::timer_interval_ms);
+    timer_->setInterval(timer_interval_ms);
     timer_->setTimerType(Qt::CoarseTimer);
 }
 
 void MainWindow::set_tab_order() {
-    const std::array<QWidget*, 7> order{option1_, option2_,  combo1_[0], combo1_[1],
-                                        combo2_,  command1_, command2_};
+    const std::array<QWidget*, 7> order{
+        option1_, option2_, combo1_[month_list], combo1_[day_list], combo2_, command1_, command2_};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -247,8 +245,8 @@ void MainWindow::bind(Form1& form) {
     qt::bind(*option1_, form.Option1);
     qt::bind(*option2_, form.Option2);
     const auto show_search_area = [this] {
-        for (QWidget* part : std::initializer_list<QWidget*>{frame1_[0], frame1_[1], command1_,
-                                                             label4_, command2_}) {
+        for (QWidget* part : std::initializer_list<QWidget*>{
+                 frame1_[date_panel], frame1_[name_panel], command1_, label4_, command2_}) {
             part->setVisible(form_->search_area.visible());
         }
     };
@@ -269,8 +267,10 @@ void MainWindow::bind(Form1& form) {
 
     // Only the long name list offers matching names while the user types; a
     // popup over the month or the day list would hold back its validation.
-    combo_bindings_.emplace_back(new ComboBinding(*combo1_[0], form.Combo1[0], false));
-    combo_bindings_.emplace_back(new ComboBinding(*combo1_[1], form.Combo1[1], false));
+    combo_bindings_.emplace_back(
+        new ComboBinding(*combo1_[month_list], form.Combo1[month_list], false));
+    combo_bindings_.emplace_back(
+        new ComboBinding(*combo1_[day_list], form.Combo1[day_list], false));
     combo_bindings_.emplace_back(new ComboBinding(*combo2_, form.Combo2, true));
 }
 

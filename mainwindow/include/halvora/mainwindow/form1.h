@@ -4,8 +4,10 @@
 #pragma once
 
 #include <halvora/aboutbox/about.h>
+#include <halvora/mainwindow/control_arrays.h>
 #include <halvora/mainwindow/controls.h>
 #include <halvora/mainwindow/layout.h>
+#include <halvora/mainwindow/window_state.h>
 #include <halvora/platform/platform.h>
 
 #include <array>
@@ -33,7 +35,6 @@ struct Platform {
 };
 
 // Mouse button values as the mouse-down events report them.
-inline constexpr int left_button = 1;
 inline constexpr int right_button = 2;
 
 class Form1 final : private AboutOwner {
@@ -46,12 +47,14 @@ public:
     // --- Controls, with their design texts and looks.
     Caption caption{layout::program_title};
 
-    // Today panel: 4 year, 0 month, 5 day, 1 weekday, 2 clock, 3 today's names.
-    std::array<Label, 6> Label1{Label{"Dátum"},       Label{"Nap"}, Label{"Idõ"},
-                                Label{"Névnap", red}, Label{"Év"},  Label{"Nap"}};
+    // Today panel, indexed by month_label, weekday_label, clock_label,
+    // names_label, year_label and day_label.
+    std::array<Label, label1_count> Label1{Label{"Dátum"},       Label{"Nap"}, Label{"Idõ"},
+                                           Label{"Névnap", red}, Label{"Év"},  Label{"Nap"}};
 
     OptionButton Option1{"Névnap keresése dátum alapján", true};
-    std::array<ComboBox, 2> Combo1{ComboBox{"január"}, ComboBox{"1"}};
+    // Indexed by month_list and day_list.
+    std::array<ComboBox, combo1_count> Combo1{ComboBox{"január"}, ComboBox{"1"}};
     Label Label2{"", blue};
 
     OptionButton Option2{"Dátum keresése keresztnév alapján", false};

@@ -2,6 +2,9 @@
 // relative to the client area of its container, and the window's fixed texts.
 #pragma once
 
+#include <halvora/mainwindow/control_arrays.h>
+
+#include <array>
 #include <string_view>
 
 namespace halvora::layout {
@@ -19,13 +22,18 @@ inline constexpr int client_height = 4095;
 inline constexpr int designed_outer_width = 6000;
 inline constexpr int designed_outer_height = 4500;
 
-// Today panel, in the window.
-inline constexpr Rect Label1_4{120, 120, 495, 255};   // year
-inline constexpr Rect Label1_0{720, 120, 975, 255};   // month
-inline constexpr Rect Label1_5{1560, 120, 375, 255};  // day
-inline constexpr Rect Label1_1{2040, 120, 855, 255};  // weekday
-inline constexpr Rect Label1_2{3000, 120, 615, 255};  // clock, bold
-inline constexpr Rect Label1_3{3720, 120, 2055, 255}; // today's names, red
+// Today panel, in the window, by the members of Label1; the clock is bold,
+// today's names red.
+inline constexpr std::array<Rect, label1_count> Label1 = [] {
+    std::array<Rect, label1_count> place{};
+    place[year_label] = {120, 120, 495, 255};
+    place[month_label] = {720, 120, 975, 255};
+    place[day_label] = {1560, 120, 375, 255};
+    place[weekday_label] = {2040, 120, 855, 255};
+    place[clock_label] = {3000, 120, 615, 255};
+    place[names_label] = {3720, 120, 2055, 255};
+    return place;
+}();
 
 // Search by date, in the window; its controls in Frame1(0).
 inline constexpr Rect Frame1_0{120, 600, 5535, 1215};
@@ -48,11 +56,5 @@ inline constexpr Rect Label4{2640, 3480, 1335, 375}; // centred, serif 12 pt bol
 inline constexpr Rect Command2{4320, 3480, 1335, 375};
 
 inline constexpr std::string_view program_title = "Halvora";
-
-// The view modes, as the window state `nezet` holds them.
-inline constexpr std::string_view mode_mini = "mini";
-inline constexpr std::string_view mode_cimsor = "cimsor";
-inline constexpr std::string_view mode_teljes = "teljes";
-inline constexpr int timer_interval_ms = 150;
 
 } // namespace halvora::layout

@@ -4,6 +4,7 @@
 // events: clicks, mouse downs, the lists' validation, the timer's ticks.
 #pragma once
 
+#include <halvora/mainwindow/control_arrays.h>
 #include <halvora/qt/twips.h>
 
 #include <QPointer>
@@ -69,11 +70,11 @@ private:
     Form1* form_ = nullptr;
     int running_ = 0; // depth of handlers running
 
-    std::array<MouseLabel*, 6> label1_{};
-    std::array<FrameBox*, 2> frame1_{};
+    std::array<MouseLabel*, label1_count> label1_{};
+    std::array<FrameBox*, frame1_count> frame1_{};
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
-    std::array<QComboBox*, 2> combo1_{};
+    std::array<QComboBox*, combo1_count> combo1_{};
     QComboBox* combo2_ = nullptr;
     FrameBox* frame2_ = nullptr;
     FrameBox* frame3_ = nullptr;

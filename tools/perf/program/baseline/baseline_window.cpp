@@ -1,6 +1,7 @@
 #include "baseline_window.h"
 
 #include <halvora/mainwindow/layout.h>
+#include <halvora/mainwindow/window_state.h>
 
 #include <QColor>
 #include <QComboBox>
@@ -143,15 +144,15 @@ BaselineWindow::BaselineWindow(Tick tick)
     const int screen_width = screen != nullptr ? screen->geometry().width() : 0;
     move((screen_width - width()) / 2, 0);
 
-    label(this, layout::Label1_4, "2026. ");
-    label(this, layout::Label1_0, "december");
-    label(this, layout::Label1_5, " 5.");
-    label(this, layout::Label1_1, "Szombat");
-    clock_ = label(this, layout::Label1_2, "07:05");
+    label(this, layout::Label1[year_label], "2026. ");
+    label(this, layout::Label1[month_label], "december");
+    label(this, layout::Label1[day_label], " 5.");
+    label(this, layout::Label1[weekday_label], "Szombat");
+    clock_ = label(this, layout::Label1[clock_label], "07:05");
     QFont bold = font();
     bold.setBold(true);
     clock_->setFont(bold);
-    set_text_colour(*label(this, layout::Label1_3, "Ábel napja"), Qt::red);
+    set_text_colour(*label(this, layout::Label1[names_label], "Ábel napja"), Qt::red);
 
     QFrame* by_date = frame(this, s_.rect(layout::Frame1_0));
     auto* option1 = new QRadioButton(QStringLiteral("Névnap keresése dátum alapján"), by_date);
@@ -175,7 +176,7 @@ BaselineWindow::BaselineWindow(Tick tick)
     title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     button(layout::Command2, "Kilépés");
 
-    timer_.setInterval(layout::timer_interval_ms);
+    timer_.setInterval(timer_interval_ms);
     if (tick == Tick::busy) {
         connect(&timer_, &QTimer::timeout, this, [this] { busy_tick(); });
     } else {
