@@ -1,31 +1,58 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build, the tests and the
-# program need and the machine lacks. Quiet and quick when all is present.
+# Installs, from Debian's packages, whatever the named sets need and the
+# machine lacks. Quiet and quick when all is present.
+#
+#   bash scripts/install-deps.sh [SET ...]     (default: program)
+#
+#   program   build and start the Linux program
+#   test      everything the test command runs, on top of program
+#   perf      the performance kit of tools/perf, on top of program
 set -euo pipefail
 
-packages=(
+program=(
     # toolchain
-    cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
-    # libraries
-    qt6-base-dev libgl-dev libxcb1-dev pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-    # Qt's own texts in Hungarian
-    qt6-translations-l10n
-    # a real display and two window managers for the real-window tests and screenshots
-    xvfb xauth openbox xfwm4 xdotool wmctrl x11-utils imagemagick
-    # a screen reader's view: a session bus, AT-SPI and its Python bindings
-    dbus-daemon at-spi2-core python3-pyatspi
-    # a Wayland session with XWayland, and Qt's own Wayland platform
-    weston xwayland qt6-wayland
+    cmake ninja-build g++ pkg-config
+    # Qt, the X connection the window frame asks directly, and Qt's own texts in Hungarian
+    qt6-base-dev libxcb1-dev qt6-translations-l10n
+    # a Wayland desktop without XWayland
+    qt6-wayland
     # fonts the window's design asks for, or their metric twins
     fonts-liberation fonts-dejavu-core
+)
+test=(
+    # lint, the sanitizers and the fuzzers
+    clang libclang-rt-14-dev clang-format clang-tidy
+    libgtest-dev libgmock-dev
+    # a real display and two window managers for the real-window tests and screenshots
+    xvfb xauth openbox xfwm4 xdotool wmctrl x11-utils imagemagick
+    # a session bus of each test's own; a screen reader's view through AT-SPI
+    dbus-daemon at-spi2-core python3-pyatspi
+    # a Wayland session with XWayland
+    weston xwayland
     # packaging checks
     appstream desktop-file-utils dpkg-dev file
 )
+perf=(
+    libbenchmark-dev xvfb xauth
+)
+
+wanted=()
+for set in "${@:-program}"; do
+    case $set in
+    program) wanted+=("${program[@]}") ;;
+    test) wanted+=("${program[@]}" "${test[@]}") ;;
+    perf) wanted+=("${program[@]}" "${perf[@]}") ;;
+    *)
+        echo "install-deps: no set named $set (program, test, perf)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
-for package in "${packages[@]}"; do
+for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    if [[ "$status" != "install ok installed" ]]; then
+    if [[ "$status" != "install ok installed" ]] && [[ " ${missing[*]} " != *" $package "* ]]; then
         missing+=("$package")
     fi
 done

@@ -48,6 +48,7 @@ done
 
 say() { echo "== $*" >&2; }
 
+bash scripts/install-deps.sh perf
 build=build/perf
 say "build (preset perf, Release) in $build"
 cmake --preset perf >/dev/null
