@@ -7,26 +7,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 
 namespace halvora::qt {
-namespace {
-
-// In twips, as designed; the frame's controls relative to the frame.
-constexpr layout::Rect frame1{100, 40, 4450, 2895};
-constexpr layout::Rect picture1{240, 600, 465, 465};
-constexpr layout::Rect termeknev{1080, 720, 2895, 495};
-constexpr layout::Rect verzioszam{2040, 1320, 1935, 375};
-constexpr layout::Rect copyright{240, 1920, 3975, 255};
-constexpr layout::Rect jogok{240, 2280, 3975, 255};
-
-struct Line {
-    int x1, y1, x2, y2;
-};
-constexpr std::array<Line, 4> edges{Line{0, 10, 4680, 10}, Line{0, 3095, 4680, 3095},
-                                    Line{0, 0, 0, 3120}, Line{4670, 0, 4670, 3120}};
-
-} // namespace
 
 AboutWindow::AboutWindow(const about& box, QPoint origin)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
@@ -43,34 +25,34 @@ AboutWindow::AboutWindow(const about& box, QPoint origin)
 
     auto* frame = new FrameBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->place(scale.px(frame1));
+    frame->place(scale.px(about_layout::Frame1));
     connect(frame, &FrameBox::clicked, this, [this] { Q_EMIT clicked(Part::frame); });
 
-    const auto add_label = [&](const char* name, const layout::Rect& place, Part part) {
+    const auto add_label = [&](const char* name, const Rect& place, Part part) {
         auto* label = new MouseLabel(frame);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(scale.px(place).translated(frame->child_origin()));
         connect(label, &MouseLabel::clicked, this, [this, part] { Q_EMIT clicked(part); });
         return label;
     };
-    MouseLabel* picture = add_label("Picture1", picture1, Part::picture);
+    MouseLabel* picture = add_label("Picture1", about_layout::Picture1, Part::picture);
     picture->setPixmap(program_pixmap(std::min(picture->width(), picture->height())));
     picture->setAccessibleName(QStringLiteral("Ikon"));
 
-    MouseLabel* title = add_label("termeknev", termeknev, Part::termeknev);
+    MouseLabel* title = add_label("termeknev", about_layout::termeknev, Part::termeknev);
     title->setFont(product_font());
     title->setText(to_qstring(box.termeknev()));
     title->setAccessibleName(title->text());
 
-    MouseLabel* version = add_label("verzioszam", verzioszam, Part::verzioszam);
+    MouseLabel* version = add_label("verzioszam", about_layout::verzioszam, Part::verzioszam);
     version->setText(to_qstring(box.verzioszam()));
     version->setAccessibleName(version->text());
 
-    MouseLabel* notice = add_label("copyright", copyright, Part::copyright);
+    MouseLabel* notice = add_label("copyright", about_layout::copyright, Part::copyright);
     notice->setText(to_qstring(box.copyright()));
     notice->setAccessibleName(notice->text());
 
-    MouseLabel* rights = add_label("jogok", jogok, Part::jogok);
+    MouseLabel* rights = add_label("jogok", about_layout::jogok, Part::jogok);
     rights->setText(to_qstring(box.jogok()));
     rights->setAccessibleName(rights->text());
 }
@@ -79,7 +61,7 @@ void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
     const Scale scale = Scale::of(screen());
     QPainter painter{this};
     painter.setPen(QPen{palette().color(QPalette::WindowText), 0});
-    for (const Line& line : edges) {
+    for (const about_layout::Line& line : about_layout::Line1) {
         // The far edges fall on the last pixel row and column.
         const int x1 = std::min(scale.px_x(line.x1), width() - 1);
         const int y1 = std::min(scale.px_y(line.y1), height() - 1);

@@ -96,7 +96,7 @@ void MainWindow::build() {
     // The option buttons stand on their frames' top edges, above the frames'
     // rectangles; each frame reaches up far enough to show its button whole.
     const int overhang = s.px_y(-std::min(layout::Option1.top, layout::Option2.top));
-    const auto make_panel = [&](int index, const layout::Rect& place, const char* accessible) {
+    const auto make_panel = [&](int index, const Rect& place, const char* accessible) {
         auto* frame = new FrameBox(this, overhang);
         frame->setObjectName(QStringLiteral("Frame1_%1").arg(index));
         frame->place(s.px(place));
@@ -104,7 +104,7 @@ void MainWindow::build() {
         frame1_[static_cast<std::size_t>(index)] = frame;
         return frame;
     };
-    const auto make_option = [&](FrameBox& frame, const layout::Rect& place, const char* name) {
+    const auto make_option = [&](FrameBox& frame, const Rect& place, const char* name) {
         auto* option = new QRadioButton(&frame);
         option->setObjectName(QString::fromLatin1(name));
         option->setGeometry(s.px(place).translated(frame.child_origin()));
@@ -117,7 +117,7 @@ void MainWindow::build() {
         frame.set_caption(option);
         return option;
     };
-    const auto make_combo = [&](FrameBox& frame, const layout::Rect& place, const char* name,
+    const auto make_combo = [&](FrameBox& frame, const Rect& place, const char* name,
                                 const char* accessible) {
         auto* combo = new QComboBox(&frame);
         combo->setObjectName(QString::fromLatin1(name));
@@ -129,7 +129,7 @@ void MainWindow::build() {
         combo->installEventFilter(this);
         return combo;
     };
-    const auto make_box = [&](FrameBox& frame, const layout::Rect& place, const char* name,
+    const auto make_box = [&](FrameBox& frame, const Rect& place, const char* name,
                               const char* accessible) {
         auto* box = new FrameBox(&frame);
         box->setObjectName(QString::fromLatin1(name));
@@ -152,7 +152,7 @@ void MainWindow::build() {
     frame3_ = make_box(*by_name, layout::Frame3, "Frame3", "A név napja");
     label3_ = result_label(*frame3_, s.px(layout::Label3), "Label3", "Dátum");
 
-    const auto make_button = [&](const layout::Rect& place, const char* name) {
+    const auto make_button = [&](const Rect& place, const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(s.px(place));

@@ -65,7 +65,7 @@ double Scale::unrounded_twips_y(double px) const {
     return px * twips_per_inch / dpi_y_;
 }
 
-QRect Scale::px(const layout::Rect& rect) const {
+QRect Scale::px(const Rect& rect) const {
     return QRect{px_x(rect.left), px_y(rect.top), px_x(rect.width), px_y(rect.height)};
 }
 

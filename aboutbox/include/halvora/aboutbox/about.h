@@ -2,16 +2,37 @@
 // closed by a click on any of its contents.
 #pragma once
 
+#include <halvora/platform/rect.h>
+
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace halvora {
 
+// The box as designed, in twips: the frame in the window, the rest in the frame.
 namespace about_layout {
 inline constexpr int client_width = 4680;
 inline constexpr int client_height = 3105;
 inline constexpr int offset_left = 660; // from the main window's outer corner
 inline constexpr int offset_top = 640;
+
+inline constexpr Rect Frame1{100, 40, 4450, 2895};
+inline constexpr Rect Picture1{240, 600, 465, 465};
+inline constexpr Rect termeknev{1080, 720, 2895, 495}; // Arial 13.5 points
+inline constexpr Rect verzioszam{2040, 1320, 1935, 375};
+inline constexpr Rect copyright{240, 1920, 3975, 255};
+inline constexpr Rect jogok{240, 2280, 3975, 255};
+
+// The four drawn lines that stand in for a border, from end to end.
+struct Line {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+inline constexpr std::array<Line, 4> Line1{Line{0, 10, 4680, 10}, Line{0, 3095, 4680, 3095},
+                                           Line{0, 0, 0, 3120}, Line{4670, 0, 4670, 3120}};
 } // namespace about_layout
 
 inline constexpr std::string_view copyright_text = "Copyright © Dorvanta";

@@ -3,18 +3,12 @@
 #pragma once
 
 #include <halvora/mainwindow/control_arrays.h>
+#include <halvora/platform/rect.h>
 
 #include <array>
 #include <string_view>
 
 namespace halvora::layout {
-
-struct Rect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 inline constexpr int client_width = 5880;
 inline constexpr int client_height = 4095;

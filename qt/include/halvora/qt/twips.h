@@ -22,7 +22,7 @@ public:
     [[nodiscard]] int px_y(int twips) const;
     [[nodiscard]] int twips_x(int px) const;
     [[nodiscard]] int twips_y(int px) const;
-    [[nodiscard]] QRect px(const layout::Rect& rect) const;
+    [[nodiscard]] QRect px(const Rect& rect) const;
     // Without rounding, for positions that keep their fractions.
     [[nodiscard]] double unrounded_twips_x(double px) const;
     [[nodiscard]] double unrounded_twips_y(double px) const;

@@ -43,7 +43,7 @@ public:
     [[nodiscard]] int y(int twips) const {
         return static_cast<int>(std::lround(twips * dpi_y_ / 1440.0));
     }
-    [[nodiscard]] QRect rect(const layout::Rect& r) const {
+    [[nodiscard]] QRect rect(const Rect& r) const {
         return QRect{x(r.left), y(r.top), x(r.width), y(r.height)};
     }
 
@@ -122,10 +122,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* label(QWidget* parent, const layout::Rect& place, const char* text);
+    QLabel* label(QWidget* parent, const Rect& place, const char* text);
     QFrame* frame(QWidget* parent, const QRect& place);
-    QComboBox* combo(QWidget* parent, const layout::Rect& place, const QStringList& items);
-    QPushButton* button(const layout::Rect& place, const char* caption);
+    QComboBox* combo(QWidget* parent, const Rect& place, const QStringList& items);
+    QPushButton* button(const Rect& place, const char* caption);
     void busy_tick();
 
     Twips s_;
@@ -189,7 +189,7 @@ void BaselineWindow::showEvent(QShowEvent* event) {
     timer_.start();
 }
 
-QLabel* BaselineWindow::label(QWidget* parent, const layout::Rect& place, const char* text) {
+QLabel* BaselineWindow::label(QWidget* parent, const Rect& place, const char* text) {
     auto* widget = new QLabel(QString::fromUtf8(text), parent);
     widget->setGeometry(s_.rect(place));
     widget->setTextFormat(Qt::PlainText);
@@ -204,7 +204,7 @@ QFrame* BaselineWindow::frame(QWidget* parent, const QRect& place) {
     return widget;
 }
 
-QComboBox* BaselineWindow::combo(QWidget* parent, const layout::Rect& place,
+QComboBox* BaselineWindow::combo(QWidget* parent, const Rect& place,
                                  const QStringList& items) {
     auto* widget = new QComboBox(parent);
     widget->setGeometry(s_.rect(place));
@@ -214,7 +214,7 @@ QComboBox* BaselineWindow::combo(QWidget* parent, const layout::Rect& place,
     return widget;
 }
 
-QPushButton* BaselineWindow::button(const layout::Rect& place, const char* caption) {
+QPushButton* BaselineWindow::button(const Rect& place, const char* caption) {
     auto* widget = new QPushButton(QString::fromUtf8(caption), this);
     widget->setGeometry(s_.rect(place));
     return widget;
