@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
     for (const auto& entry : std::filesystem::directory_iterator(argv[argc - 1])) {
-        std::fprintf(stderr, "%s\n", entry.path().c_str());
+        std::fprintf(stderr, "%s\n", entry.path().string().c_str());
         std::ifstream file(entry.path(), std::ios::binary);
         const std::string input{std::istreambuf_iterator<char>(file), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
