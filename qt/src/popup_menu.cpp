@@ -14,36 +14,8 @@ namespace {
 
 using platform::MenuItemId;
 
-constexpr std::array<MenuItemId, 8> all_items{
-    MenuItemId::cimsor, MenuItemId::mini,   MenuItemId::teljes,  MenuItemId::tart,
-    MenuItemId::targy,  MenuItemId::keress, MenuItemId::nevjegy, MenuItemId::kilep};
-constexpr std::array<MenuItemId, 3> mode_items{MenuItemId::cimsor, MenuItemId::mini,
-                                               MenuItemId::teljes};
-
 std::size_t slot(MenuItemId id) {
     return static_cast<std::size_t>(id);
-}
-
-void (Form1::*handler_of(MenuItemId id))() {
-    switch (id) {
-    case MenuItemId::cimsor:
-        return &Form1::cimsor_Click;
-    case MenuItemId::mini:
-        return &Form1::mini_Click;
-    case MenuItemId::teljes:
-        return &Form1::teljes_Click;
-    case MenuItemId::tart:
-        return &Form1::tart_Click;
-    case MenuItemId::targy:
-        return &Form1::targy_Click;
-    case MenuItemId::keress:
-        return &Form1::keress_Click;
-    case MenuItemId::nevjegy:
-        return &Form1::nevjegy_Click;
-    case MenuItemId::kilep:
-        return &Form1::kilep_Click;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -53,28 +25,6 @@ PopupMenu::PopupMenu(QWidget& owner)
 
 PopupMenu::~PopupMenu() {
     unbind();
-}
-
-MenuItem& PopupMenu::item(MenuItemId id) const {
-    switch (id) {
-    case MenuItemId::cimsor:
-        return form_->cimsor;
-    case MenuItemId::mini:
-        return form_->mini;
-    case MenuItemId::teljes:
-        return form_->teljes;
-    case MenuItemId::tart:
-        return form_->tart;
-    case MenuItemId::targy:
-        return form_->targy;
-    case MenuItemId::keress:
-        return form_->keress;
-    case MenuItemId::nevjegy:
-        return form_->nevjegy;
-    case MenuItemId::kilep:
-        break;
-    }
-    return form_->kilep;
 }
 
 void PopupMenu::bind(Form1& form, Runner run) {
@@ -87,19 +37,18 @@ void PopupMenu::bind(Form1& form, Runner run) {
     menu_->setFont(sans_font());
     menu_->setAccessibleName(QStringLiteral("Menü"));
     const auto add = [this](QMenu& menu, MenuItemId id) {
-        QAction* action = menu.addAction(to_qstring(item(id).caption()));
+        QAction* action = menu.addAction(to_qstring(form_->menu_item(id).caption()));
         actions_[slot(id)] = action;
         connect(action, &QAction::triggered, this, [this, id] {
-            const auto handler = handler_of(id);
-            if (form_ != nullptr && handler != nullptr) {
+            if (form_ != nullptr) {
                 Form1* bound = form_;
-                run_([bound, handler] { (bound->*handler)(); });
+                run_([bound, id] { bound->menu_item_Click(id); });
             }
             // Qt flips a checkable item when it is chosen; the logic decides.
             show_checks();
         });
     };
-    for (const MenuItemId id : mode_items) {
+    for (const MenuItemId id : {MenuItemId::cimsor, MenuItemId::mini, MenuItemId::teljes}) {
         add(*menu_, id);
         actions_[slot(id)]->setCheckable(true);
     }
@@ -115,16 +64,16 @@ void PopupMenu::bind(Form1& form, Runner run) {
     add(*menu_, MenuItemId::nevjegy);
     add(*menu_, MenuItemId::kilep);
 
-    for (const MenuItemId id : all_items) {
-        item(id).observe([this](Property) { show_checks(); });
+    for (const MenuItemId id : platform::menu_items) {
+        form_->menu_item(id).observe([this](Property) { show_checks(); });
     }
     show_checks();
 }
 
 void PopupMenu::unbind() {
     if (form_ != nullptr) {
-        for (const MenuItemId id : all_items) {
-            item(id).observe({});
+        for (const MenuItemId id : platform::menu_items) {
+            form_->menu_item(id).observe({});
         }
     }
     form_ = nullptr;
@@ -136,9 +85,9 @@ void PopupMenu::show_checks() {
     if (form_ == nullptr) {
         return;
     }
-    for (const MenuItemId id : all_items) {
+    for (const MenuItemId id : platform::menu_items) {
         QAction* action = actions_[slot(id)];
-        const bool checked = item(id).checked();
+        const bool checked = form_->menu_item(id).checked();
         if (action != nullptr && action->isChecked() != checked) {
             action->setCheckable(action->isCheckable() || checked);
             action->setChecked(checked);

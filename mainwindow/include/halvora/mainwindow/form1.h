@@ -81,6 +81,9 @@ public:
     MenuItem nevjegy{"Névjegy", false};
     MenuItem kilep{"Kilépés", false};
     static constexpr std::string_view sugo_caption = "Súgó";
+    // The menu's items by name, and the click of each.
+    [[nodiscard]] MenuItem& menu_item(platform::MenuItemId id);
+    void menu_item_Click(platform::MenuItemId id);
 
     // --- Window state.
     std::string honap;

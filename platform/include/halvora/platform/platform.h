@@ -5,6 +5,7 @@
 
 #include <halvora/calendar.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -103,6 +104,9 @@ public:
 };
 
 enum class MenuItemId { cimsor, mini, teljes, tart, targy, keress, nevjegy, kilep };
+inline constexpr std::array<MenuItemId, 8> menu_items{
+    MenuItemId::cimsor, MenuItemId::mini,   MenuItemId::teljes,  MenuItemId::tart,
+    MenuItemId::targy,  MenuItemId::keress, MenuItemId::nevjegy, MenuItemId::kilep};
 
 // Where the popup menu opens: at the mouse pointer, or, opened from the
 // keyboard, at the control that has the focus (the window's corner without one).

@@ -17,7 +17,6 @@ class QWidget;
 
 namespace halvora {
 class Form1;
-class MenuItem;
 } // namespace halvora
 
 namespace halvora::qt {
@@ -49,7 +48,6 @@ public:
 private:
     void show_checks();
     [[nodiscard]] QPoint focus_corner() const;
-    [[nodiscard]] MenuItem& item(platform::MenuItemId id) const;
 
     QWidget& owner_;
     QPointer<LeftButtonMenu> menu_;
