@@ -76,6 +76,24 @@ std::string datumszoveg(std::string_view pattern, const Moment& moment,
     return {};
 }
 
+std::string time_separator_of(std::string_view time_format) {
+    const auto is_letter = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
+    const std::size_t hour = time_format.find_first_of("hH");
+    for (std::size_t i = hour; i < time_format.size(); ++i) {
+        const char c = time_format[i];
+        if (c == 'm') {
+            break;
+        }
+        if (!is_letter(c) && c != '\'') {
+            return std::string(1, c);
+        }
+    }
+    return ":";
+}
+
 std::string day_numeral(const Moment& moment) {
     if (!in_range(moment.day, 1, 31)) {
         return {};

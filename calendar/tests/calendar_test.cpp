@@ -109,6 +109,15 @@ std::vector<std::string> day_items(int count, int filled) {
 
 // Every month text at fill time, then against every day-list length: only a
 // list of 28, 30 or 31 items is fitted to a known month.
+TEST(Vocabulary, TimeSeparatorOfASystemsTimeFormat) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"H.mm", "."},     {"h:mm AP", ":"}, {"HH 'h' mm", " "}, {"HH'h'mm", ":"},
+        {"tt hh:mm", ":"}, {"", ":"},        {"mm", ":"},        {"H\xC3\xA9mm", ":"}};
+    for (const auto& [format, separator] : cases) {
+        EXPECT_EQ(time_separator_of(format), separator) << format;
+    }
+}
+
 TEST(ChoiceLists, FillAndFitFollowTheMonthText) {
     const std::pair<int, std::vector<std::string_view>> months[] = {
         {31, {"január", "március", "május", "július", "augusztus", "október", "december"}},

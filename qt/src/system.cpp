@@ -48,29 +48,7 @@ SystemRegional::SystemRegional(const QLocale& locale) {
             locale.dayName(static_cast<int>(i) + 1, QLocale::LongFormat).toStdString();
     }
     settings_.time_separator =
-        time_separator_of(locale.timeFormat(QLocale::ShortFormat)).toStdString();
-}
-
-QString time_separator_of(const QString& time_format) {
-    const auto is_hour = [](QChar c) { return c == u'h' || c == u'H'; };
-    const qsizetype hour = [&] {
-        for (qsizetype i = 0; i < time_format.size(); ++i) {
-            if (is_hour(time_format[i])) {
-                return i;
-            }
-        }
-        return time_format.size();
-    }();
-    for (qsizetype i = hour; i < time_format.size(); ++i) {
-        const QChar c = time_format[i];
-        if (c == u'm') {
-            break;
-        }
-        if (!c.isLetter() && c != u'\'') {
-            return QString{c};
-        }
-    }
-    return QStringLiteral(":");
+        time_separator_of(locale.timeFormat(QLocale::ShortFormat).toStdString());
 }
 
 SystemRandom::SystemRandom()

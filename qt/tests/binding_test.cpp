@@ -132,13 +132,6 @@ private Q_SLOTS:
             QVERIFY(qAbs(static_cast<double>(c.twips)) > 1e6 ||
                     qAbs(units.twips_x(c.px) - c.twips) <= 15);
         }
-        for (const auto& [format, separator] : {std::pair{"H.mm", "."},
-                                                {"h:mm AP", ":"},
-                                                {"HH 'h' mm", " "},
-                                                {"HH'h'mm", ":"},
-                                                {"", ":"}}) {
-            QCOMPARE(time_separator_of(q(format)), q(separator));
-        }
         QCOMPARE(q(SystemRegional{QLocale{QLocale::Hungarian}}.settings().weekday_names[1]),
                  q("kedd"));
         QVERIFY(!load_qt_translations(QStringLiteral("/nonexistent")) && load_qt_translations());

@@ -61,6 +61,12 @@ struct RegionalSettings {
     std::string time_separator = ":";
 };
 
+// The separator between hours and minutes in a system's time format such as
+// "HH:mm", "H.mm" or "h:mm tt": the first character after the first hour
+// field, before a minute field, that is neither a letter nor a quote; ":"
+// when there is none. Characters beyond ASCII count as letters.
+std::string time_separator_of(std::string_view time_format);
+
 // The five date patterns the program writes.
 inline constexpr std::string_view pattern_year = "yyyy. ";
 inline constexpr std::string_view pattern_day = " d.";

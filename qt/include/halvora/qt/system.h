@@ -4,7 +4,6 @@
 
 #include <halvora/platform/platform.h>
 
-#include <QString>
 #include <QtGlobal>
 
 #include <random>
@@ -39,11 +38,6 @@ public:
 private:
     RegionalSettings settings_;
 };
-
-// The separator between hours and minutes in a Qt time format such as
-// "HH:mm" or "h.mm": the first character between the hour and the minute
-// fields that is neither a letter nor a quote; ":" when there is none.
-QString time_separator_of(const QString& time_format);
 
 // Seeded once from the system's source; a generator of its own draws without
 // the process-wide one's lock, three times at every tick of the timer.
