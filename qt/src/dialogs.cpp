@@ -1,3 +1,4 @@
+#include <halvora/help/help.h>
 #include <halvora/mainwindow/layout.h>
 #include <halvora/qt/contained.h>
 #include <halvora/qt/dialogs.h>
@@ -25,8 +26,8 @@
 namespace halvora::qt {
 namespace {
 
-constexpr std::string_view not_found = "A súgófájl nem található: ";
-constexpr std::string_view not_opened = "A súgófájl nem nyitható meg: ";
+using help::message_not_found;
+using help::message_not_opened;
 
 // Often enough that a failure shows soon after the command, rarely enough
 // to cost nothing while a launcher waits for its viewer.
@@ -97,16 +98,16 @@ void HelpViewer::set_help_file(std::string_view path) {
 void HelpViewer::show_help() {
     switch (state_of(file_)) {
     case FileState::missing:
-        fail(not_found, file_);
+        fail(message_not_found, file_);
         return;
     case FileState::unreadable:
-        fail(not_opened, file_);
+        fail(message_not_opened, file_);
         return;
     case FileState::readable:
         break;
     }
     if (!launch()) {
-        fail(not_opened, file_);
+        fail(message_not_opened, file_);
     }
 }
 
@@ -170,7 +171,7 @@ void HelpViewer::watch() {
     }
     // Each box waits for the user; the list above is already settled.
     for (const std::string& file : failed) {
-        fail(not_opened, file);
+        fail(message_not_opened, file);
     }
 }
 

@@ -27,6 +27,10 @@ inline constexpr int command_finder = 11;
 inline constexpr std::string_view message_no_directory =
     "A súgófájl nem nyitható meg: nem állapítható meg, melyik mappában van a program.";
 
+// Said when the help file is not there, or nothing opens it; the path follows.
+inline constexpr std::string_view message_not_found = "A súgófájl nem található: ";
+inline constexpr std::string_view message_not_opened = "A súgófájl nem nyitható meg: ";
+
 // The help file beside the program: directory, separator, file name; nothing
 // when the directory cannot be known. The directory's bytes are kept as they
 // are.
