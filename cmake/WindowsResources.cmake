@@ -1,11 +1,13 @@
-# The executable's Windows resources: the version record as VERSIONINFO and the
-# program's icon. The .rc is configured on every platform so that its text can be
+# The executable's Windows resources: the version record as VERSIONINFO, the
+# program's icon and its application manifest. The .rc is configured on every platform so that its text can be
 # checked anywhere; only a Windows build compiles it (CMake enables the RC
 # language there by itself).
 # Needs cmake/Version.cmake first.
 
 set(HALVORA_ICON_ICO "${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/halvora.ico")
 cmake_path(NORMAL_PATH HALVORA_ICON_ICO)
+set(HALVORA_MANIFEST "${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/halvora.manifest")
+cmake_path(NORMAL_PATH HALVORA_MANIFEST)
 set(HALVORA_WINDOWS_RC "${CMAKE_BINARY_DIR}/generated/windows/halvora.rc")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/../packaging/windows/halvora.rc.in"
                "${HALVORA_WINDOWS_RC}" @ONLY)

@@ -1,0 +1,47 @@
+#include <halvora/win32/bindings.h>
+#include <halvora/win32/text.h>
+
+namespace halvora::win32 {
+
+void show_label(HWND widget, const Label& label, Property property, bool in_view) {
+    switch (property) {
+    case Property::text:
+        SetWindowTextW(widget, widen(label.text()).c_str());
+        break;
+    case Property::colour:
+        // The colour is the window's answer when the label asks for it.
+        InvalidateRect(widget, nullptr, TRUE);
+        break;
+    case Property::visible:
+        ShowWindow(widget, label.visible() && in_view ? SW_SHOWNA : SW_HIDE);
+        break;
+    default:
+        break;
+    }
+}
+
+void bind(HWND widget, Label& label, std::function<bool()> in_view) {
+    for (const Property property : {Property::text, Property::colour, Property::visible}) {
+        show_label(widget, label, property, in_view());
+    }
+    label.observe([widget, &label, in_view = std::move(in_view)](Property property) {
+        show_label(widget, label, property, in_view());
+    });
+}
+
+void bind(HWND widget, OptionButton& option) {
+    SetWindowTextW(widget, widen(option.caption()).c_str());
+    const auto show = [widget, &option] {
+        SendMessageW(widget, BM_SETCHECK, option.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+    };
+    show();
+    option.observe([show](Property) { show(); });
+}
+
+void bind(HWND window, Caption& caption) {
+    const auto show = [window, &caption] { SetWindowTextW(window, widen(caption.text()).c_str()); };
+    show();
+    caption.observe([show](Property) { show(); });
+}
+
+} // namespace halvora::win32
