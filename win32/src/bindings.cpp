@@ -31,8 +31,11 @@ void bind(HWND widget, Label& label, std::function<bool()> in_view) {
 
 void bind(HWND widget, OptionButton& option) {
     SetWindowTextW(widget, widen(option.caption()).c_str());
+    // Turned off, an option button leaves the Tab order, as one of a group
+    // would; each of ours stands alone, and the keyboard must still reach it.
     const auto show = [widget, &option] {
         SendMessageW(widget, BM_SETCHECK, option.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetWindowLongPtrW(widget, GWL_STYLE, GetWindowLongPtrW(widget, GWL_STYLE) | WS_TABSTOP);
     };
     show();
     option.observe([show](Property) { show(); });

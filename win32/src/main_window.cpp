@@ -27,6 +27,14 @@ enum ControlId : int {
     name_list_id,
     command1_id,
     command2_id,
+    // The rest send nothing; their numbers only name them, for screen readers' scripts and tests.
+    label1_first_id = 200, // to 205, by the members of Label1
+    label2_id = 210,
+    label3_id,
+    label4_id,
+    frame1_first_id = 220, // and 221
+    frame2_id = 222,
+    frame3_id,
 };
 
 // Screen readers name a list by the static text that comes just before it;
@@ -41,6 +49,15 @@ Rect in_frame(const Rect& frame, const Rect& control) {
 void move(HWND control, const RECT& place) {
     SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Windows' dialog keys treat an option button as one of a group, which Tab
+// enters at its chosen member only, and arrows move through. Each option here
+// stands alone in its frame: a plain button to the keyboard.
+LRESULT CALLBACK tab_stop_always(HWND option, UINT message, WPARAM wparam, LPARAM lparam,
+                                 UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
+    return message == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_RADIOBUTTON) : result;
 }
 
 bool can_take_focus(HWND control) {
@@ -120,6 +137,9 @@ void MainWindow::build() {
     // the controls; the frames last, below the controls drawn over them.
     c.Option1 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, option1_id);
     c.Option2 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, option2_id);
+    for (HWND option : {c.Option1, c.Option2}) {
+        SetWindowSubclass(option, tab_stop_always, 1, 0);
+    }
     const std::array<int, 3> list_ids{month_list_id, day_list_id, name_list_id};
     std::array<HWND, 3> lists{};
     for (std::size_t i = 0; i < lists.size(); ++i) {
@@ -130,17 +150,18 @@ void MainWindow::build() {
     c.Combo2 = lists[2];
     c.Command1 = make(WC_BUTTONW, BS_DEFPUSHBUTTON | tab_stop, command1_id);
     c.Command2 = make(WC_BUTTONW, BS_PUSHBUTTON | tab_stop, command2_id);
-    for (HWND& today : c.Label1) {
-        today = make(WC_STATICW, label | SS_NOTIFY);
+    for (int i = 0; i < label1_count; ++i) {
+        c.Label1[static_cast<std::size_t>(i)] =
+            make(WC_STATICW, label | SS_NOTIFY, label1_first_id + i);
     }
-    c.Label2 = make(WC_STATICW, label);
-    c.Label3 = make(WC_STATICW, label);
+    c.Label2 = make(WC_STATICW, label, label2_id);
+    c.Label3 = make(WC_STATICW, label, label3_id);
     // One line, centred: the running title is wider than its place at times.
-    c.Label4 = make(WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY);
-    c.Frame2 = make(WC_BUTTONW, BS_GROUPBOX);
-    c.Frame3 = make(WC_BUTTONW, BS_GROUPBOX);
-    for (HWND& panel : c.Frame1) {
-        panel = make(WC_BUTTONW, BS_GROUPBOX);
+    c.Label4 = make(WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, label4_id);
+    c.Frame2 = make(WC_BUTTONW, BS_GROUPBOX, frame2_id);
+    c.Frame3 = make(WC_BUTTONW, BS_GROUPBOX, frame3_id);
+    for (int i = 0; i < frame1_count; ++i) {
+        c.Frame1[static_cast<std::size_t>(i)] = make(WC_BUTTONW, BS_GROUPBOX, frame1_first_id + i);
     }
     // The order of the controls is made sure of, whatever order Windows gave them.
     HWND above = HWND_TOP;
