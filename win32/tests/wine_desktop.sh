@@ -43,6 +43,9 @@ start_wine_desktop() {
     export WINEPREFIX=$1
     local desktops='HKCU\Software\Wine\Explorer\Desktops'
     if ! "$wine_run" reg query "$desktops" /v Default >/dev/null 2>&1; then
+        # Debian keeps wine's own fonts (fonts-wine) where wine 8 does not
+        # look: the window frames' symbols and the system's faces come from there.
+        cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
         "$wine_run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
         "$wine_run" reg add "$desktops" /v Default /d 1280x800 /f >/dev/null 2>&1
         timeout 10 wineserver -k 2>/dev/null # the desktop is read when wine starts

@@ -6,7 +6,7 @@
 //   window CLASS "TITLE" outer=X,Y,W,H client=X,Y,W,H visible=0|1   (screen pixels)
 //   control CLASS id=N "TEXT" at=X,Y,W,H visible=0|1 enabled=0|1 checked=0|1 items=N
 //   message "TEXT"                                       (a message box's text)
-//   focus CLASS id=N
+//   focus CLASS id=N                                     (a list for its text field)
 #include <windows.h>
 
 #include <cstdio>
@@ -84,8 +84,13 @@ BOOL CALLBACK print_top_level(HWND window, LPARAM /*unused*/) {
             GUITHREADINFO gui{};
             gui.cbSize = sizeof gui;
             if (GetGUIThreadInfo(thread, &gui) && gui.hwndFocus != nullptr) {
-                std::printf("focus %s id=%d\n", class_of(gui.hwndFocus).c_str(),
-                            GetDlgCtrlID(gui.hwndFocus));
+                // A list's text field stands for its list.
+                HWND focus = gui.hwndFocus;
+                if (GetParent(focus) != window && GetParent(focus) != nullptr &&
+                    class_of(GetParent(focus)) == "ComboBox") {
+                    focus = GetParent(focus);
+                }
+                std::printf("focus %s id=%d\n", class_of(focus).c_str(), GetDlgCtrlID(focus));
             }
         }
     } else if (type == "#32768" && IsWindowVisible(window)) {
