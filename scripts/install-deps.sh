@@ -5,7 +5,8 @@
 #   bash scripts/install-deps.sh [SET ...]     (default: program)
 #
 #   program   build and start the Linux program
-#   test      everything the test command runs, on top of program
+#   windows   build the Windows program (cross-compiled with mingw-w64)
+#   test      everything the test command runs, on top of program and windows
 #   perf      the performance kit of tools/perf, on top of program
 set -euo pipefail
 
@@ -19,7 +20,14 @@ program=(
     # fonts the window's design asks for, or their metric twins
     fonts-liberation fonts-dejavu-core
 )
+windows=(
+    cmake ninja-build g++-mingw-w64-x86-64-posix
+)
 test=(
+    # the Windows program and its tests under wine, with wine's own fonts and
+    # what its X11 driver loads
+    wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1
+    libxfixes3
     # lint, the sanitizers and the fuzzers
     clang libclang-rt-14-dev clang-format clang-tidy
     libgtest-dev libgmock-dev
@@ -40,10 +48,11 @@ wanted=()
 for set in "${@:-program}"; do
     case $set in
     program) wanted+=("${program[@]}") ;;
-    test) wanted+=("${program[@]}" "${test[@]}") ;;
+    windows) wanted+=("${windows[@]}") ;;
+    test) wanted+=("${program[@]}" "${windows[@]}" "${test[@]}") ;;
     perf) wanted+=("${program[@]}" "${perf[@]}") ;;
     *)
-        echo "install-deps: no set named $set (program, test, perf)" >&2
+        echo "install-deps: no set named $set (program, windows, test, perf)" >&2
         exit 2
         ;;
     esac

@@ -2,7 +2,8 @@
 # Runs every check, the quickest first, so that a slip fails early: clang-format
 # and clang-tidy (which need a configured tree, not a build), then the build with
 # warnings as errors and all its tests, every logic test again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program and the
+# logic's tests cross-built and run under wine, and each fuzz target for a
 # bounded time (FUZZ_SECONDS, default 60). Builds, tests and fuzzers use as many
 # jobs as the machine has cores.
 set -euo pipefail
@@ -34,6 +35,9 @@ workflow ci
 
 stage "build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 workflow sanitize
+
+stage "Windows: cross-build, and test under wine"
+workflow windows
 
 stage "fuzz"
 bash scripts/fuzz.sh
