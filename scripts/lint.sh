@@ -31,4 +31,17 @@ mapfile -t units < <(
 )
 printf '%s\n' "${units[@]}" |
     xargs -P "$(nproc)" -n 4 clang-tidy -p "$build_dir" --quiet 2>/dev/null
-echo "lint: clean (${#sources[@]} files formatted, ${#units[@]} sources tidy)"
+
+# The Windows binding and program, from the Windows build's compile commands,
+# as clang reads them for Windows, with the C++ library of mingw-w64's GCC.
+windows_dir=$(dirname "$build_dir")/windows
+[[ -f $windows_dir/CMakeCache.txt ]] || cmake --preset windows >/dev/null
+mapfile -t windows_units < <(git ls-files 'win32/src/*.cpp' 'winapp/*.cpp')
+mingw_args=(--extra-arg=--target=x86_64-w64-mingw32)
+while read -r directory; do
+    mingw_args+=("--extra-arg=-isystem$directory")
+done < <(x86_64-w64-mingw32-g++-posix -xc++ -E -v /dev/null 2>&1 |
+    sed -n '/search starts here:/,/End of search list/{s/^ //p}' | grep '/c++')
+printf '%s\n' "${windows_units[@]}" |
+    xargs -P "$(nproc)" -n 4 clang-tidy -p "$windows_dir" "${mingw_args[@]}" --quiet 2>/dev/null
+echo "lint: clean (${#sources[@]} files formatted, $((${#units[@]} + ${#windows_units[@]})) sources tidy)"

@@ -88,7 +88,7 @@ std::string time_separator_of(std::string_view time_format) {
             break;
         }
         if (!is_letter(c) && c != '\'') {
-            return std::string(1, c);
+            return std::string(time_format.substr(i, 1));
         }
     }
     return ":";

@@ -204,8 +204,7 @@ QFrame* BaselineWindow::frame(QWidget* parent, const QRect& place) {
     return widget;
 }
 
-QComboBox* BaselineWindow::combo(QWidget* parent, const Rect& place,
-                                 const QStringList& items) {
+QComboBox* BaselineWindow::combo(QWidget* parent, const Rect& place, const QStringList& items) {
     auto* widget = new QComboBox(parent);
     widget->setGeometry(s_.rect(place));
     widget->setEditable(true);
