@@ -40,7 +40,7 @@ start_wine_desktop() {
     done
     [[ -s $wine_work/display ]] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$(head -n1 "$wine_work/display")"
-    export WINEPREFIX=$1
+    export WINEPREFIX=$(realpath -m "$1")
     local desktops='HKCU\Software\Wine\Explorer\Desktops'
     if ! "$wine_run" reg query "$desktops" /v Default >/dev/null 2>&1; then
         # Debian keeps wine's own fonts (fonts-wine) where wine 8 does not
