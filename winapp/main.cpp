@@ -12,11 +12,15 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     int status = 1;
-    {
+    // Every handler guards itself; what is left is running out of memory while
+    // the window is made or taken down, which ends the program quietly.
+    try {
         halvora::win32::Program program;
         if (program.start(show_command)) {
             status = program.run();
         }
+    } catch (...) {
+        status = 1;
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();
