@@ -21,20 +21,6 @@ constexpr UINT destroy_later = WM_APP + 1;
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-void register_class() {
-    static const ATOM registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = procedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        type.lpszClassName = class_name;
-        return RegisterClassExW(&type);
-    }();
-    static_cast<void>(registered);
-}
-
 } // namespace
 
 // One showing of the box: its window and what lives as long as it does.
@@ -99,7 +85,7 @@ AboutWindow::AboutWindow(AboutView& view, const about& box, HWND main_window)
     : view_(&view)
     , scale_(Scale::of(main_window))
     , fonts_(scale_) {
-    register_class();
+    register_window_class(class_name, procedure);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(main_window, MONITOR_DEFAULTTONEAREST), &monitor);

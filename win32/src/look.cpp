@@ -91,4 +91,18 @@ HICON program_icon(int size) {
                                          size, LR_DEFAULTCOLOR));
 }
 
+void register_window_class(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &type) != FALSE) {
+        return;
+    }
+    type.lpfnWndProc = procedure;
+    type.hInstance = GetModuleHandleW(nullptr);
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    type.lpszClassName = name;
+    RegisterClassExW(&type);
+}
+
 } // namespace halvora::win32

@@ -67,17 +67,7 @@ bool can_take_focus(HWND control) {
 } // namespace
 
 MainWindow::MainWindow() {
-    static const ATOM registered = [] {
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = procedure;
-        type.hInstance = GetModuleHandleW(nullptr);
-        type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        type.lpszClassName = class_name;
-        return RegisterClassExW(&type);
-    }();
-    static_cast<void>(registered);
+    register_window_class(class_name, procedure);
     // A sizable border and a title bar with a close button only.
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     CreateWindowExW(WS_EX_CONTROLPARENT, class_name, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,

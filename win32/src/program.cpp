@@ -87,8 +87,5 @@ PopupMenu& Program::popup_menu() const {
 AboutView& Program::about_view() const {
     return parts_->about_view;
 }
-HelpViewer& Program::help_viewer() const {
-    return parts_->help_viewer;
-}
 
 } // namespace halvora::win32

@@ -39,4 +39,8 @@ HBRUSH face_brush();
 // the caller destroys it.
 HICON program_icon(int size);
 
+// A kind of window of the program's, with the face colour and the arrow;
+// registered at the first call for its name.
+void register_window_class(const wchar_t* name, WNDPROC procedure);
+
 } // namespace halvora::win32

@@ -12,7 +12,6 @@ class Form1;
 namespace halvora::win32 {
 
 class AboutView;
-class HelpViewer;
 class MainWindow;
 class PopupMenu;
 class WindowFrame;
@@ -35,7 +34,6 @@ public:
     [[nodiscard]] WindowFrame& frame() const;
     [[nodiscard]] PopupMenu& popup_menu() const;
     [[nodiscard]] AboutView& about_view() const;
-    [[nodiscard]] HelpViewer& help_viewer() const;
 
 private:
     struct Parts;
