@@ -1,12 +1,10 @@
 #include <halvora/mainwindow/form1.h>
-#include <halvora/win32/bindings.h>
 #include <halvora/win32/combo_binding.h>
 #include <halvora/win32/contained.h>
+#include <halvora/win32/control_ids.h>
 #include <halvora/win32/main_window.h>
 #include <halvora/win32/mouse.h>
-#include <halvora/win32/text.h>
 
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -16,26 +14,6 @@ namespace {
 
 constexpr const wchar_t* class_name = L"HalvoraForm1";
 constexpr UINT_PTR timer_id = 1;
-
-// Command numbers of the controls that send notifications; clear of IDOK and
-// IDCANCEL, which the dialog keys send.
-enum ControlId : int {
-    option1_id = 101,
-    option2_id,
-    month_list_id,
-    day_list_id,
-    name_list_id,
-    command1_id,
-    command2_id,
-    // The rest send nothing; their numbers only name them, for screen readers' scripts and tests.
-    label1_first_id = 200, // to 205, by the members of Label1
-    label2_id = 210,
-    label3_id,
-    label4_id,
-    frame1_first_id = 220, // and 221
-    frame2_id = 222,
-    frame3_id,
-};
 
 // Screen readers name a list by the static text that comes just before it;
 // these have no room on the screen.
@@ -58,10 +36,6 @@ LRESULT CALLBACK tab_stop_always(HWND option, UINT message, WPARAM wparam, LPARA
                                  UINT_PTR /*id*/, DWORD_PTR /*data*/) {
     const LRESULT result = DefSubclassProc(option, message, wparam, lparam);
     return message == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_RADIOBUTTON) : result;
-}
-
-bool can_take_focus(HWND control) {
-    return IsWindowVisible(control) != FALSE && IsWindowEnabled(control) != FALSE;
 }
 
 } // namespace
@@ -90,6 +64,10 @@ MainWindow::~MainWindow() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
+}
+
+bool MainWindow::can_take_focus(HWND control) {
+    return IsWindowVisible(control) != FALSE && IsWindowEnabled(control) != FALSE;
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -261,70 +239,6 @@ void MainWindow::place_controls() {
     move(c.Command2, s.px(layout::Command2));
 }
 
-void MainWindow::bind(Form1& form) {
-    unbind();
-    form_ = &form;
-    Controls& c = controls_;
-    win32::bind(window_, form.caption);
-    const auto always = [] { return true; };
-    const auto with_search_area = [this] {
-        return form_ != nullptr && form_->search_area.visible();
-    };
-    for (std::size_t i = 0; i < c.Label1.size(); ++i) {
-        win32::bind(c.Label1[i], form.Label1[i], always);
-        const int index = static_cast<int>(i);
-        watches_.push_back(std::make_unique<MouseWatch>(
-            c.Label1[i],
-            [this, index](int button, int shift, POINT at) {
-                run([&] {
-                    form_->Label1_MouseDown(index, button, shift,
-                                            static_cast<float>(scale_.unrounded_twips(at.x)),
-                                            static_cast<float>(scale_.unrounded_twips(at.y)));
-                });
-            },
-            nullptr));
-    }
-    win32::bind(c.Label2, form.Label2, with_search_area);
-    win32::bind(c.Label3, form.Label3, with_search_area);
-    win32::bind(c.Label4, form.Label4, with_search_area);
-    watches_.push_back(std::make_unique<MouseWatch>(
-        c.Label4, nullptr, [this] { run([this] { form_->Label4_Click(); }); }));
-    win32::bind(c.Option1, form.Option1);
-    win32::bind(c.Option2, form.Option2);
-    SetWindowTextW(c.Command1, widen(form.Command1.caption()).c_str());
-    SetWindowTextW(c.Command2, widen(form.Command2.caption()).c_str());
-    place_controls(); // the options' widths follow their captions
-    for (const int index : {month_list, day_list}) {
-        HWND combo = c.Combo1[static_cast<std::size_t>(index)];
-        combo_bindings_.push_back(std::make_unique<ComboBinding>(
-            combo, form.Combo1[static_cast<std::size_t>(index)],
-            [this, index, combo](HWND next) { leaving_list(index, combo, next); }));
-    }
-    combo_bindings_.push_back(std::make_unique<ComboBinding>(c.Combo2, form.Combo2, nullptr));
-    form.search_area.observe([this](Property) { show_search_area(); });
-    show_search_area();
-}
-
-void MainWindow::unbind() {
-    if (form_ == nullptr) {
-        return;
-    }
-    stop_timer();
-    form_->caption.observe({});
-    for (Label& label : form_->Label1) {
-        label.observe({});
-    }
-    for (Label* label : {&form_->Label2, &form_->Label3, &form_->Label4}) {
-        label->observe({});
-    }
-    form_->Option1.observe({});
-    form_->Option2.observe({});
-    form_->search_area.observe({});
-    watches_.clear();
-    combo_bindings_.clear();
-    form_ = nullptr;
-}
-
 void MainWindow::run(const std::function<void()>& handler) {
     if (form_ == nullptr || ended_) {
         return;
@@ -352,25 +266,6 @@ void MainWindow::end() {
 
 bool MainWindow::owns(HWND control) const {
     return control != nullptr && (control == window_ || IsChild(window_, control) != FALSE);
-}
-
-const Label* MainWindow::label_of(HWND control) const {
-    if (form_ == nullptr) {
-        return nullptr;
-    }
-    const Controls& c = controls_;
-    for (std::size_t i = 0; i < c.Label1.size(); ++i) {
-        if (c.Label1[i] == control) {
-            return &form_->Label1[i];
-        }
-    }
-    if (control == c.Label2) {
-        return &form_->Label2;
-    }
-    if (control == c.Label3) {
-        return &form_->Label3;
-    }
-    return control == c.Label4 ? &form_->Label4 : nullptr;
 }
 
 LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -433,162 +328,6 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void MainWindow::command(int id, int code) {
-    switch (id) {
-    case option1_id:
-    case option2_id:
-        if (code == BN_CLICKED) {
-            option_clicked(id == option1_id ? 1 : 2);
-        }
-        break;
-    case command1_id:
-        if (code == BN_CLICKED) {
-            run([this] { form_->Command1_Click(); });
-        }
-        break;
-    case command2_id:
-        if (code == BN_CLICKED) {
-            run([this] { form_->Command2_Click(); });
-        }
-        break;
-    case month_list_id:
-    case day_list_id:
-    case name_list_id:
-        for (const auto& binding : combo_bindings_) {
-            if (GetDlgCtrlID(binding->widget()) == id) {
-                binding->notified(code);
-            }
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-// The frames and the labels of the search results let the mouse through to
-// the window: a button going down is the frame's, the result boxes' nobody's,
-// the window's anywhere else.
-void MainWindow::mouse_down(UINT message, WPARAM wparam, LPARAM lparam) {
-    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-    const int button = button_value(message);
-    const int shift = shift_value(wparam);
-    const auto place_of = [this](HWND frame) {
-        RECT place{};
-        GetWindowRect(frame, &place);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
-        return place;
-    };
-    const auto inside = [&](HWND frame) {
-        const RECT place = place_of(frame);
-        return IsWindowVisible(frame) != FALSE && PtInRect(&place, at) != FALSE;
-    };
-    const auto twips = [this](int px) { return static_cast<float>(scale_.unrounded_twips(px)); };
-    if (inside(controls_.Frame2) || inside(controls_.Frame3)) {
-        return;
-    }
-    for (std::size_t i = 0; i < controls_.Frame1.size(); ++i) {
-        if (inside(controls_.Frame1[i])) {
-            const RECT frame = place_of(controls_.Frame1[i]);
-            const int index = static_cast<int>(i);
-            run([&] {
-                form_->Frame1_MouseDown(index, button, shift, twips(at.x - frame.left),
-                                        twips(at.y - frame.top));
-            });
-            return;
-        }
-    }
-    run([&] { form_->Form_MouseDown(button, shift, twips(at.x), twips(at.y)); });
-}
-
-LRESULT MainWindow::control_colour(HDC dc, HWND control) {
-    const Label* label = label_of(control);
-    SetTextColor(dc, label != nullptr ? text_colour(label->colour(), high_contrast_)
-                                      : GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, face_colour());
-    return reinterpret_cast<LRESULT>(face_brush());
-}
-
-void MainWindow::show_search_area() {
-    if (form_ == nullptr) {
-        return;
-    }
-    const bool visible = form_->search_area.visible();
-    const Controls& c = controls_;
-    std::vector<HWND> parts{c.Frame1[date_panel],
-                            c.Frame1[name_panel],
-                            c.Option1,
-                            c.Option2,
-                            c.Combo1[month_list],
-                            c.Combo1[day_list],
-                            c.Combo2,
-                            c.Frame2,
-                            c.Frame3,
-                            c.Command1,
-                            c.Command2};
-    parts.insert(parts.end(), name_labels_.begin(), name_labels_.end());
-    for (HWND part : parts) {
-        ShowWindow(part, visible ? SW_SHOWNA : SW_HIDE);
-    }
-    show_label(c.Label2, form_->Label2, Property::visible, visible);
-    show_label(c.Label3, form_->Label3, Property::visible, visible);
-    show_label(c.Label4, form_->Label4, Property::visible, visible);
-
-    // The keyboard needs a control to land on: the first of the order that
-    // can take it once the panels show, none of them once they hide.
-    HWND focus = GetFocus();
-    if (!visible) {
-        if (owns(focus) && focus != window_ && IsWindowVisible(focus) == FALSE) {
-            SetFocus(window_);
-        }
-        if (last_focus_ != nullptr && IsWindowVisible(last_focus_) == FALSE) {
-            last_focus_ = nullptr;
-        }
-        return;
-    }
-    if (owns(focus) && focus != window_) {
-        return;
-    }
-    for (HWND control : {c.Option1, c.Option2, c.Combo1[month_list], c.Combo1[day_list], c.Combo2,
-                         c.Command1, c.Command2}) {
-        if (can_take_focus(control)) {
-            if (GetActiveWindow() == window_) {
-                SetFocus(control);
-            } else {
-                last_focus_ = control;
-            }
-            return;
-        }
-    }
-}
-
-void MainWindow::option_clicked(int which) {
-    run([&] {
-        // Windows leaves a plain option button as it was; clicked, it is on
-        // before its handler runs, as the logic expects.
-        if (which == 1) {
-            form_->Option1.set_value(true);
-            form_->Option1_Click();
-        } else {
-            form_->Option2.set_value(true);
-            form_->Option2_Click();
-        }
-    });
-}
-
-// The lists' validation: when the focus moves on to another control of the
-// window, not when the window loses the focus to another, and not when a
-// running handler moves it (a message box, a list disabled).
-void MainWindow::leaving_list(int index, HWND combo, HWND next_focus) {
-    if (running_ > 0 || !owns(next_focus) || next_focus == combo ||
-        IsChild(combo, next_focus) != FALSE) {
-        return;
-    }
-    run([&] {
-        bool cancel = false;
-        form_->Combo1_Validate(index, cancel);
-    });
-}
-
 void MainWindow::rescale(UINT dpi, const RECT& suggested) {
     scale_ = Scale{static_cast<int>(dpi)};
     auto fonts = std::make_unique<Fonts>(scale_);
@@ -597,70 +336,6 @@ void MainWindow::rescale(UINT dpi, const RECT& suggested) {
     place_controls();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void MainWindow::press(HWND button) {
-    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-}
-
-// Enter anywhere in the window that does not take it itself presses the
-// search button, as a dialog's default button would; on the exit button it
-// presses that one. An open list takes it: it picks the item.
-bool MainWindow::press_enter() {
-    HWND focus = GetFocus();
-    for (const auto& binding : combo_bindings_) {
-        HWND combo = binding->widget();
-        if ((focus == combo || IsChild(combo, focus) != FALSE) && binding->dropped_down()) {
-            return false;
-        }
-    }
-    if (focus == controls_.Command2) {
-        press(controls_.Command2);
-    } else if (can_take_focus(controls_.Command1)) {
-        press(controls_.Command1);
-    }
-    return true;
-}
-
-bool MainWindow::take_key(const MSG& message) {
-    if (form_ == nullptr || ended_ || !owns(message.hwnd)) {
-        return false;
-    }
-    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
-    if (!down && !up) {
-        return false;
-    }
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    const bool alt = GetKeyState(VK_MENU) < 0;
-    const bool plain = !shift && !control && !alt;
-    switch (message.wParam) {
-    case VK_F1:
-        if (down && plain) {
-            run([this] { form_->tart_Click(); });
-        }
-        return plain;
-    // The menu keys: released, Windows would open a text field's own menu.
-    case VK_APPS:
-        if (down) {
-            run([this] { form_->open_menu_from_keyboard(); });
-        }
-        return true;
-    case VK_F10:
-        if (shift && !control && !alt) {
-            if (down) {
-                run([this] { form_->open_menu_from_keyboard(); });
-            }
-            return true;
-        }
-        return false;
-    case VK_RETURN:
-        return down && !alt && press_enter();
-    default:
-        return false;
-    }
 }
 
 } // namespace halvora::win32

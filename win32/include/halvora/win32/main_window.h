@@ -84,6 +84,7 @@ private:
     void press(HWND button);
     [[nodiscard]] bool press_enter();
     [[nodiscard]] bool owns(HWND control) const;
+    [[nodiscard]] static bool can_take_focus(HWND control);
     [[nodiscard]] const Label* label_of(HWND control) const;
 
     HWND window_ = nullptr;

@@ -1,0 +1,172 @@
+#include <halvora/mainwindow/form1.h>
+#include <halvora/win32/combo_binding.h>
+#include <halvora/win32/control_ids.h>
+#include <halvora/win32/main_window.h>
+#include <halvora/win32/mouse.h>
+
+#include <windowsx.h>
+
+#include <cstddef>
+
+namespace halvora::win32 {
+
+void MainWindow::command(int id, int code) {
+    switch (id) {
+    case option1_id:
+    case option2_id:
+        if (code == BN_CLICKED) {
+            option_clicked(id == option1_id ? 1 : 2);
+        }
+        break;
+    case command1_id:
+        if (code == BN_CLICKED) {
+            run([this] { form_->Command1_Click(); });
+        }
+        break;
+    case command2_id:
+        if (code == BN_CLICKED) {
+            run([this] { form_->Command2_Click(); });
+        }
+        break;
+    case month_list_id:
+    case day_list_id:
+    case name_list_id:
+        for (const auto& binding : combo_bindings_) {
+            if (GetDlgCtrlID(binding->widget()) == id) {
+                binding->notified(code);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// The frames and the labels of the search results let the mouse through to
+// the window: a button going down is the frame's, the result boxes' nobody's,
+// the window's anywhere else.
+void MainWindow::mouse_down(UINT message, WPARAM wparam, LPARAM lparam) {
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    const int button = button_value(message);
+    const int shift = shift_value(wparam);
+    const auto place_of = [this](HWND frame) {
+        RECT place{};
+        GetWindowRect(frame, &place);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    const auto inside = [&](HWND frame) {
+        const RECT place = place_of(frame);
+        return IsWindowVisible(frame) != FALSE && PtInRect(&place, at) != FALSE;
+    };
+    const auto twips = [this](int px) { return static_cast<float>(scale_.unrounded_twips(px)); };
+    if (inside(controls_.Frame2) || inside(controls_.Frame3)) {
+        return;
+    }
+    for (std::size_t i = 0; i < controls_.Frame1.size(); ++i) {
+        if (inside(controls_.Frame1[i])) {
+            const RECT frame = place_of(controls_.Frame1[i]);
+            const int index = static_cast<int>(i);
+            run([&] {
+                form_->Frame1_MouseDown(index, button, shift, twips(at.x - frame.left),
+                                        twips(at.y - frame.top));
+            });
+            return;
+        }
+    }
+    run([&] { form_->Form_MouseDown(button, shift, twips(at.x), twips(at.y)); });
+}
+
+void MainWindow::option_clicked(int which) {
+    run([&] {
+        // Windows leaves a plain option button as it was; clicked, it is on
+        // before its handler runs, as the logic expects.
+        if (which == 1) {
+            form_->Option1.set_value(true);
+            form_->Option1_Click();
+        } else {
+            form_->Option2.set_value(true);
+            form_->Option2_Click();
+        }
+    });
+}
+
+// The lists' validation: when the focus moves on to another control of the
+// window, not when the window loses the focus to another, and not when a
+// running handler moves it (a message box, a list disabled).
+void MainWindow::leaving_list(int index, HWND combo, HWND next_focus) {
+    if (running_ > 0 || !owns(next_focus) || next_focus == combo ||
+        IsChild(combo, next_focus) != FALSE) {
+        return;
+    }
+    run([&] {
+        bool cancel = false;
+        form_->Combo1_Validate(index, cancel);
+    });
+}
+
+void MainWindow::press(HWND button) {
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+// Enter anywhere in the window that does not take it itself presses the
+// search button, as a dialog's default button would; on the exit button it
+// presses that one. An open list takes it: it picks the item.
+bool MainWindow::press_enter() {
+    HWND focus = GetFocus();
+    for (const auto& binding : combo_bindings_) {
+        HWND combo = binding->widget();
+        if ((focus == combo || IsChild(combo, focus) != FALSE) && binding->dropped_down()) {
+            return false;
+        }
+    }
+    if (focus == controls_.Command2) {
+        press(controls_.Command2);
+    } else if (can_take_focus(controls_.Command1)) {
+        press(controls_.Command1);
+    }
+    return true;
+}
+
+bool MainWindow::take_key(const MSG& message) {
+    if (form_ == nullptr || ended_ || !owns(message.hwnd)) {
+        return false;
+    }
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+    if (!down && !up) {
+        return false;
+    }
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    const bool plain = !shift && !control && !alt;
+    switch (message.wParam) {
+    case VK_F1:
+        if (down && plain) {
+            run([this] { form_->tart_Click(); });
+        }
+        return plain;
+    // The menu keys: released, Windows would open a text field's own menu.
+    case VK_APPS:
+        if (down) {
+            run([this] { form_->open_menu_from_keyboard(); });
+        }
+        return true;
+    case VK_F10:
+        if (shift && !control && !alt) {
+            if (down) {
+                run([this] { form_->open_menu_from_keyboard(); });
+            }
+            return true;
+        }
+        return false;
+    case VK_RETURN:
+        return down && !alt && press_enter();
+    default:
+        return false;
+    }
+}
+
+} // namespace halvora::win32
