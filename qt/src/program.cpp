@@ -61,9 +61,6 @@ Form1& Program::form() const {
 MainWindow& Program::window() const {
     return parts_->window;
 }
-WindowFrame& Program::frame() const {
-    return parts_->frame;
-}
 PopupMenu& Program::popup_menu() const {
     return parts_->popup_menu;
 }
