@@ -192,7 +192,8 @@ private Q_SLOTS:
         QVERIFY(!get("Frame1_0")->isVisible());
         choose(MenuItemId::teljes);
         auto* panel = get<FrameBox>("Frame1_0");
-        QCOMPARE(panel->frame_rect().translated(panel->pos()), scale().px(layout::Frame1_0));
+        QCOMPARE(panel->frame_rect().translated(panel->pos()),
+                 scale().px(layout::Frame1[date_panel]));
         QStringList order;
         for (QWidget* w = get("Option1"); order.size() < 7; w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty()) {
