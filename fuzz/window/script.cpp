@@ -73,16 +73,8 @@ constexpr std::array<std::string_view, frame1_count> panel_words = [] {
     words[name_panel] = "name panel";
     return words;
 }();
-constexpr std::array<std::string_view, label1_count> label_words = [] {
-    std::array<std::string_view, label1_count> words{};
-    words[year_label] = "year label";
-    words[month_label] = "month label";
-    words[day_label] = "day label";
-    words[weekday_label] = "weekday label";
-    words[clock_label] = "clock label";
-    words[names_label] = "names label";
-    return words;
-}();
+constexpr std::array<std::string_view, label1_count> label_words = by_label1<std::string_view>(
+    "year label", "month label", "day label", "weekday label", "clock label", "names label");
 
 template <std::size_t n>
 std::optional<int> index_of(const std::array<std::string_view, n>& words, std::string_view word) {

@@ -23,16 +23,8 @@
 namespace halvora::qt {
 namespace {
 
-constexpr std::array<const char*, label1_count> label1_descriptions = [] {
-    std::array<const char*, label1_count> description{};
-    description[year_label] = "Év";
-    description[month_label] = "Hónap";
-    description[day_label] = "Nap";
-    description[weekday_label] = "A hét napja";
-    description[clock_label] = "Idõ";
-    description[names_label] = "Mai névnapok";
-    return description;
-}();
+constexpr std::array<const char*, label1_count> label1_descriptions =
+    by_label1("Év", "Hónap", "Nap", "A hét napja", "Idõ", "Mai névnapok");
 
 bool is_enter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;

@@ -24,16 +24,9 @@ inline constexpr int designed_outer_height = 4500;
 
 // Today panel, in the window, by the members of Label1; the clock is bold,
 // today's names red.
-inline constexpr std::array<Rect, label1_count> Label1 = [] {
-    std::array<Rect, label1_count> place{};
-    place[year_label] = {120, 120, 495, 255};
-    place[month_label] = {720, 120, 975, 255};
-    place[day_label] = {1560, 120, 375, 255};
-    place[weekday_label] = {2040, 120, 855, 255};
-    place[clock_label] = {3000, 120, 615, 255};
-    place[names_label] = {3720, 120, 2055, 255};
-    return place;
-}();
+inline constexpr std::array<Rect, label1_count> Label1 =
+    by_label1<Rect>({120, 120, 495, 255}, {720, 120, 975, 255}, {1560, 120, 375, 255},
+                    {2040, 120, 855, 255}, {3000, 120, 615, 255}, {3720, 120, 2055, 255});
 
 // The two search panels, in the window, by the members of Frame1.
 inline constexpr std::array<Rect, frame1_count> Frame1 = [] {
