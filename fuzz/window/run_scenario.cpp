@@ -1,8 +1,8 @@
 // Runs one scenario script against the whole window: every event through the
 // same checks as the fuzz target, every expectation against what shows. The
 // first line that fails ends the run, named with its script and number.
-// With --corpus FOLDER it first writes the script's events into that folder
-// as an input of the fuzz target, named as the script.
+// With --corpus FOLDER it writes the script's events into that folder as an
+// input of the fuzz target, named as the script, instead.
 #include "observations.h"
 #include "script.h"
 #include "session.h"
@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     if (!corpus.empty()) {
         std::filesystem::create_directories(corpus);
         std::ofstream(corpus / path.stem(), std::ios::binary) << script.bytes();
+        return 0;
     }
     halvora::fuzzing::on_broken = [](const std::string& what) { throw Broken{what}; };
     halvora::fuzzing::ByteReader start(script.start);
