@@ -125,7 +125,8 @@ void WindowSession::send(Event event, fuzzing::ByteReader& in) {
 // Only what the event asked for was asked of the system, and the window's
 // state agrees with the reference's.
 void WindowSession::check_requests_and_model() const {
-    CHECK_EQ(asked_, outcome_.asked);
+    const std::vector<std::string>& asked = asked_;
+    CHECK_EQ(asked, outcome_.asked);
     if (row_) {
         CHECK_EQ(today_row(f_), *row_);
     }
