@@ -37,7 +37,10 @@ mkdir -p "$artifacts"
 run() {
     local target=$1 corpus="$work/$1"
     mkdir -p "$corpus"
-    cp fuzz/corpus/"$target"/* "$corpus"/
+    # The whole-window target's seeds are written by the build from the scenario scripts.
+    local seeds=build/fuzz/fuzz/corpus/$target
+    [[ -d $seeds ]] || seeds=fuzz/corpus/$target
+    cp "$seeds"/* "$corpus"/
     local status=0
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         build/fuzz/fuzz/"$target" "$corpus" \

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Non-blank, non-comment lines of the program's C++ against its tests (every
-# tests/ folder, fuzz/, the platform fakes; C++, shell and Python), and the ratio.
+# tests/ folder, fuzz/, the platform fakes; C++, shell and Python), and the ratio;
+# then the scenario scripts' lines (events and expectations), which are test data
+# like a table's rows and count apart.
 cd "${1:-.}"
 count() { # files...
   awk '
@@ -21,5 +23,6 @@ count() { # files...
 }
 prog=$(git ls-files calendar mainwindow aboutbox help platform/include qt app | grep -E '\.(cpp|h)$' | grep -v '/tests/')
 tests=$(git ls-files | grep -E '(^|/)tests/|^fuzz/|^platform/fakes/' | grep -E '\.(cpp|h|sh|py)$' | grep -v corpus)
-p=$(count $prog); t=$(count $tests)
-echo "program $p tests $t ratio $(awk -v a=$t -v b=$p 'BEGIN{printf "%.2f", a/b}')"
+scenarios=$(git ls-files '*.scenario')
+p=$(count $prog); t=$(count $tests); s=$(count $scenarios)
+echo "program $p tests $t ratio $(awk -v a=$t -v b=$p 'BEGIN{printf "%.2f", a/b}') scenario scripts $s"

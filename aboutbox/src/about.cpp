@@ -1,23 +1,16 @@
 #include <halvora/aboutbox/about.h>
+#include <halvora/platform/clamp_to_int.h>
 #include <halvora/version.h>
 
-#include <limits>
 #include <string>
 
 namespace halvora {
 namespace {
 
 // The main window may sit anywhere the toolkit reports, even at the edge of
-// int's range; the box then stays at that edge instead of wrapping around.
+// int's range; the box then stays at that edge.
 int offset_by(int position, int offset) {
-    const long long moved = static_cast<long long>(position) + offset;
-    if (moved > std::numeric_limits<int>::max()) {
-        return std::numeric_limits<int>::max();
-    }
-    if (moved < std::numeric_limits<int>::min()) {
-        return std::numeric_limits<int>::min();
-    }
-    return static_cast<int>(moved);
+    return clamp_to_int(static_cast<long long>(position) + offset);
 }
 
 } // namespace

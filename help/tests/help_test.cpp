@@ -1,4 +1,5 @@
 #include <halvora/help/help.h>
+#include <halvora/help/launches.h>
 #include <halvora/platform/fakes.h>
 
 #include <gtest/gtest.h>
@@ -46,6 +47,35 @@ TEST(Sugas, AnUnknownPageKeepsTheLastCommand) {
     s.help_file = "untouched";
     EXPECT_FALSE(sugas("tartalom", s, s));
     EXPECT_EQ(s.help_file + " " + std::to_string(s.help_command), "untouched 11");
+}
+
+// One launcher per file runs at a time, and one message per file shows at a
+// time; another file has its own of each, and an end or a close frees only
+// its own file.
+TEST(Launches, OneLauncherAndOneMessagePerFileAtATime) {
+    enum Step { start, end, say, close };
+    const struct {
+        Step step;
+        const char* file;
+        bool allowed; // for start and say
+    } steps[] = {
+        {start, "a", true}, {start, "a", false}, {start, "b", true},  {say, "a", true},
+        {say, "a", false},  {end, "b", false},   {start, "a", false}, {end, "a", false},
+        {start, "a", true}, {say, "b", true},    {close, "a", false}, {say, "a", true},
+        {say, "b", false},  {end, "a", false},   {close, "b", false}, {say, "b", true},
+    };
+    Launches launches;
+    int line = 0;
+    for (const auto& s : steps) {
+        ++line;
+        if (s.step == start || s.step == say) {
+            EXPECT_EQ(s.step == start ? launches.start(s.file) : launches.say(s.file), s.allowed)
+                << "step " << line;
+        } else {
+            s.step == end ? launches.ended(s.file) : launches.closed(s.file);
+        }
+    }
+    EXPECT_FALSE(launches.running());
 }
 
 } // namespace

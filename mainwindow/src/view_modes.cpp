@@ -1,7 +1,6 @@
 #include <halvora/mainwindow/form1.h>
+#include <halvora/platform/clamp_to_int.h>
 
-#include <algorithm>
-#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -113,9 +112,7 @@ void Form1::Form_Resize() {
 }
 
 int Form1::centred_left(int window_width) const {
-    const long long left = (static_cast<long long>(platform_.screen.width()) - window_width) / 2;
-    return static_cast<int>(std::clamp<long long>(left, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    return clamp_to_int((static_cast<long long>(platform_.screen.width()) - window_width) / 2);
 }
 
 void Form1::centre_at_top() {

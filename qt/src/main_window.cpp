@@ -23,8 +23,8 @@
 namespace halvora::qt {
 namespace {
 
-constexpr std::array<const char*, 6> label1_descriptions{"Hónap",        "A hét napja", "Idõ",
-                                                         "Mai névnapok", "Év",          "Nap"};
+constexpr std::array<const char*, label1_count> label1_descriptions =
+    by_label1("Év", "Hónap", "Nap", "A hét napja", "Idõ", "Mai névnapok");
 
 bool is_enter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
@@ -138,15 +138,16 @@ void MainWindow::build() {
         return box;
     };
 
-    FrameBox* by_date = make_panel(date_panel, layout::Frame1_0, "Névnap keresése dátum alapján");
+    FrameBox* by_date =
+        make_panel(date_panel, layout::Frame1[date_panel], "Névnap keresése dátum alapján");
     option1_ = make_option(*by_date, layout::Option1, "Option1");
-    combo1_[month_list] = make_combo(*by_date, layout::Combo1_0, "Combo1_0", "Hónap");
-    combo1_[day_list] = make_combo(*by_date, layout::Combo1_1, "Combo1_1", "Nap");
+    combo1_[month_list] = make_combo(*by_date, layout::Combo1[month_list], "Combo1_0", "Hónap");
+    combo1_[day_list] = make_combo(*by_date, layout::Combo1[day_list], "Combo1_1", "Nap");
     frame2_ = make_box(*by_date, layout::Frame2, "Frame2", "A nap névnapjai");
     label2_ = result_label(*frame2_, s.px(layout::Label2), "Label2", "Névnapok");
 
     FrameBox* by_name =
-        make_panel(name_panel, layout::Frame1_1, "Dátum keresése keresztnév alapján");
+        make_panel(name_panel, layout::Frame1[name_panel], "Dátum keresése keresztnév alapján");
     option2_ = make_option(*by_name, layout::Option2, "Option2");
     combo2_ = make_combo(*by_name, layout::Combo2, "Combo2", "Keresztnév");
     frame3_ = make_box(*by_name, layout::Frame3, "Frame3", "A név napja");

@@ -1,6 +1,7 @@
 #include <halvora/mainwindow/form1.h>
 #include <halvora/qt/about_view.h>
 #include <halvora/qt/dialogs.h>
+#include <halvora/qt/help_viewer.h>
 #include <halvora/qt/main_window.h>
 #include <halvora/qt/popup_menu.h>
 #include <halvora/qt/program.h>
@@ -59,9 +60,6 @@ Form1& Program::form() const {
 }
 MainWindow& Program::window() const {
     return parts_->window;
-}
-WindowFrame& Program::frame() const {
-    return parts_->frame;
 }
 PopupMenu& Program::popup_menu() const {
     return parts_->popup_menu;

@@ -1,3 +1,4 @@
+#include <halvora/platform/clamp_to_int.h>
 #include <halvora/qt/twips.h>
 
 #include <QGuiApplication>
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace halvora::qt {
 namespace {
@@ -26,10 +26,9 @@ int to_px(int twips, double dpi) {
     return static_cast<int>(std::clamp(px, -max_px, max_px));
 }
 
+// An int of pixels at more than one dot per inch stays well within long long.
 int to_twips(int px, double dpi) {
-    const double twips = std::round(static_cast<double>(px) * twips_per_inch / dpi);
-    return static_cast<int>(std::clamp(twips, static_cast<double>(std::numeric_limits<int>::min()),
-                                       static_cast<double>(std::numeric_limits<int>::max())));
+    return clamp_to_int(std::llround(static_cast<double>(px) * twips_per_inch / dpi));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace halvora::qt {
 namespace {
@@ -105,41 +106,49 @@ MouseLabel::MouseLabel(QWidget* parent)
     setMargin(0);
     setIndent(0);
     setAttribute(Qt::WA_NoMousePropagation);
+    connect(new LeftClicks(*this, [this] { return rect(); }), &LeftClicks::clicked, this,
+            &MouseLabel::clicked);
 }
 
-void LeftClick::press(const QMouseEvent& event) {
-    pressed_ = event.button() == Qt::LeftButton;
+LeftClicks::LeftClicks(QWidget& widget, std::function<QRect()> area)
+    : QObject(&widget)
+    , area_(std::move(area)) {
+    widget.installEventFilter(this);
 }
 
-bool LeftClick::release(const QMouseEvent& event, const QRect& area) {
-    const bool click =
-        pressed_ && event.button() == Qt::LeftButton && area.contains(event.position().toPoint());
-    pressed_ = false;
-    return click;
+// Takes the release and the second press of a double click itself: no
+// widget it watches has a use for them.
+bool LeftClicks::eventFilter(QObject* /*watched*/, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    const bool left_within =
+        mouse.button() == Qt::LeftButton && area_().contains(mouse.position().toPoint());
+    if (type == QEvent::MouseButtonPress) {
+        pressed_ = left_within;
+        return false;
+    }
+    event->accept();
+    if (std::exchange(pressed_, false) && left_within && type == QEvent::MouseButtonRelease) {
+        Q_EMIT clicked();
+    }
+    return true;
 }
 
 void MouseLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    click_.press(*event);
     Q_EMIT mouse_down(button_value(event->button()), shift_value(event->modifiers()),
                       event->position());
-}
-
-void MouseLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (click_.release(*event, rect())) {
-        Q_EMIT clicked();
-    }
-}
-
-void MouseLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    click_.cancel();
 }
 
 PaintedLabel::PaintedLabel(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
+    connect(new LeftClicks(*this, [this] { return rect(); }), &LeftClicks::clicked, this,
+            &PaintedLabel::clicked);
 }
 
 QString PaintedLabel::text() const {
@@ -187,25 +196,14 @@ void PaintedLabel::paintEvent(QPaintEvent* /*event*/) {
 
 void PaintedLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    click_.press(*event);
-}
-
-void PaintedLabel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (click_.release(*event, rect())) {
-        Q_EMIT clicked();
-    }
-}
-
-void PaintedLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    click_.cancel();
 }
 
 FrameBox::FrameBox(QWidget* parent, int overhang)
     : QWidget(parent)
     , overhang_(overhang) {
     setAttribute(Qt::WA_NoMousePropagation);
+    connect(new LeftClicks(*this, [this] { return frame_rect(); }), &LeftClicks::clicked, this,
+            &FrameBox::clicked);
 }
 
 void FrameBox::place(const QRect& frame) {
@@ -235,18 +233,9 @@ void FrameBox::mousePressEvent(QMouseEvent* event) {
     const int shift = shift_value(event->modifiers());
     const QPointF at = event->position();
     if (frame_rect().contains(at.toPoint())) {
-        click_.press(*event);
         Q_EMIT mouse_down(button, shift, at - QPointF{frame_rect().topLeft()});
     } else {
-        click_.cancel();
         Q_EMIT mouse_down_outside(button, shift, at + QPointF{pos()});
-    }
-}
-
-void FrameBox::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (click_.release(*event, frame_rect())) {
-        Q_EMIT clicked();
     }
 }
 

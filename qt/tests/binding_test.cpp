@@ -4,7 +4,7 @@
 #include <halvora/mainwindow/form1.h>
 #include <halvora/qt/about_view.h>
 #include <halvora/qt/application.h>
-#include <halvora/qt/dialogs.h>
+#include <halvora/qt/help_viewer.h>
 #include <halvora/qt/main_window.h>
 #include <halvora/qt/popup_menu.h>
 #include <halvora/qt/program.h>
@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <fstream>
@@ -184,7 +185,8 @@ private Q_SLOTS:
         QVERIFY(!get("Frame1_0")->isVisible());
         choose(MenuItemId::teljes);
         auto* panel = get<FrameBox>("Frame1_0");
-        QCOMPARE(panel->frame_rect().translated(panel->pos()), scale().px(layout::Frame1_0));
+        QCOMPARE(panel->frame_rect().translated(panel->pos()),
+                 scale().px(layout::Frame1[date_panel]));
         QStringList order;
         for (QWidget* w = get("Option1"); order.size() < 7; w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty()) {
@@ -320,6 +322,26 @@ private Q_SLOTS:
             QCOMPARE(std::string(std::istreambuf_iterator<char>{in}, {}),
                      c.present && c.status >= 0 ? path : "");
         }
+        std::remove(path.c_str());
+    }
+
+    // F1 pressed again and again while nothing opens the file: one launcher
+    // at a time, and one message when it fails.
+    void help_pressed_again_and_again() {
+        const std::string launches = work_.filePath("launches").toStdString();
+        const std::string path =
+            QCoreApplication::applicationDirPath().toStdString() + "/tartalom.hlp";
+        std::ofstream{path}.put('\n');
+        start({{"sh", "-c", "echo >>\"$0\"; sleep 0.5; exit 3", launches}});
+        Answerer answerer;
+        for (int press = 0; press < 20; ++press) {
+            QTest::keyClick(&window(), Qt::Key_F1);
+        }
+        QTRY_COMPARE(answerer.messages.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(answerer.messages.size(), 1);
+        std::ifstream in{launches};
+        QCOMPARE(std::count(std::istreambuf_iterator<char>{in}, {}, '\n'), 1);
         std::remove(path.c_str());
     }
 

@@ -52,13 +52,12 @@ bash scripts/install-deps.sh perf
 build=build/perf
 say "build (preset perf, Release) in $build"
 cmake --preset perf >/dev/null
-cmake --build --preset perf --target halvora halvora_probe halvora_baseline halvora_measure >/dev/null
+cmake --build --preset perf --target halvora halvora_baseline halvora_measure >/dev/null
 
 halvora=$build/app/halvora
-probe=$build/tools/perf/program/probe/halvora_probe
 baseline=$build/tools/perf/program/baseline/halvora_baseline
 measure=$build/tools/perf/program/launcher/halvora_measure
-for program in "$halvora" "$probe" "$baseline" "$measure"; do
+for program in "$halvora" "$baseline" "$measure"; do
     [[ -x $program ]] || {
         echo "measure: $program was not built" >&2
         exit 1
@@ -127,23 +126,6 @@ record() {
     fi
 }
 
-say "start-up, offscreen: $runs runs each"
-(
-    export QT_QPA_PLATFORM=offscreen
-    record warmup halvora first-paint "$probe"
-    record warmup baseline first-paint "$baseline" --first-paint
-    for ((i = 0; i < runs; i++)); do
-        # Alternating which goes first, so that neither always follows the other.
-        if ((i % 2)); then
-            record offscreen baseline first-paint "$baseline" --first-paint
-            record offscreen halvora first-paint "$probe"
-        else
-            record offscreen halvora first-paint "$probe"
-            record offscreen baseline first-paint "$baseline" --first-paint
-        fi
-    done
-)
-
 say "start-up, Xvfb: $runs runs each"
 display=90
 start_server
@@ -156,13 +138,9 @@ start_server
         if ((i % 2)); then
             record xvfb-seen baseline x-first-paint "$baseline"
             record xvfb-seen halvora x-first-paint "$halvora"
-            record xvfb-probe baseline first-paint "$baseline" --first-paint
-            record xvfb-probe halvora first-paint "$probe"
         else
             record xvfb-seen halvora x-first-paint "$halvora"
             record xvfb-seen baseline x-first-paint "$baseline"
-            record xvfb-probe halvora first-paint "$probe"
-            record xvfb-probe baseline first-paint "$baseline" --first-paint
         fi
     done
 )
@@ -269,13 +247,10 @@ report=$work/report.md
     echo
     echo "| Measure | Halvora | Baseline | Halvora ÷ baseline | Target |"
     echo "|---|---|---|---|---|"
-    row "Start-up to first frame, offscreen (in the process)" ms offscreen first_paint_ms 1.15
     row "Start-up to first frame, Xvfb (real binaries, seen by the X server)" ms xvfb-seen first_paint_ms 1.15
-    row "Start-up to first frame, Xvfb (in the process)" ms xvfb-probe first_paint_ms 1.15
     row "Start-up to window mapped, Xvfb (real binaries)" ms xvfb-seen mapped_ms
     row "Peak memory over ${warmup} + ${span} s, offscreen (real binaries)" KiB rest-offscreen peak_rss_kib 1.10
     row "Peak memory over ${warmup} + ${span} s, Xvfb (real binaries)" KiB rest-xvfb peak_rss_kib 1.10
-    row "Peak memory at first frame, offscreen" KiB offscreen peak_rss_kib 1.10
     row "CPU at rest over ${span} s, offscreen, vs idle timer" ms rest-offscreen cpu_ms 1.00
     row "CPU at rest over ${span} s, Xvfb, vs idle timer" ms rest-xvfb cpu_ms 1.00
     row "CPU at rest over ${span} s, offscreen, vs busy timer" ms rest-offscreen cpu_ms 1.00 busy

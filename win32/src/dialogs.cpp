@@ -73,16 +73,12 @@ HelpViewer::~HelpViewer() {
     }
 }
 
-bool HelpViewer::viewer_running() {
-    if (viewer_ == nullptr) {
-        return false;
+void HelpViewer::forget_ended_viewer() {
+    if (viewer_ != nullptr && WaitForSingleObject(viewer_, 0) != WAIT_TIMEOUT) {
+        CloseHandle(viewer_);
+        viewer_ = nullptr;
+        launches_.ended(viewer_file_);
     }
-    if (WaitForSingleObject(viewer_, 0) == WAIT_TIMEOUT) {
-        return true;
-    }
-    CloseHandle(viewer_);
-    viewer_ = nullptr;
-    return false;
 }
 
 void HelpViewer::show_help() {
@@ -96,7 +92,8 @@ void HelpViewer::show_help() {
     case FileState::readable:
         break;
     }
-    if (viewer_running() && viewer_file_ == file_) {
+    forget_ended_viewer();
+    if (!launches_.start(file_)) {
         bring_to_front(GetProcessId(viewer_));
         return;
     }
@@ -108,22 +105,33 @@ void HelpViewer::show_help() {
     launch.hwnd = owner_;
     launch.lpFile = file.c_str();
     launch.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&launch) == FALSE) {
-        fail(help::message_not_opened);
-        return;
-    }
-    if (launch.hProcess != nullptr) {
-        if (viewer_ != nullptr) {
-            CloseHandle(viewer_);
-        }
+    const bool started = ShellExecuteExW(&launch) != FALSE;
+    // A viewer that was running already, or a handler that ends at once,
+    // leaves no process to wait for.
+    if (!started || launch.hProcess == nullptr) {
+        launches_.ended(file_);
+    } else {
         viewer_ = launch.hProcess;
         viewer_file_ = file_;
+    }
+    if (!started) {
+        fail(help::message_not_opened);
     }
 }
 
 void HelpViewer::fail(std::string_view message) {
+    const std::string file = file_;
+    if (!launches_.say(file)) {
+        return;
+    }
+    // However the box ends, the next failure may speak again.
+    struct Closing {
+        help::Launches& launches;
+        const std::string& file;
+        ~Closing() { launches.closed(file); }
+    } closing{launches_, file};
     std::string text{message};
-    text += file_;
+    text += file;
     messages_.show(text, layout::program_title, platform::message_style_warning);
 }
 

@@ -191,10 +191,10 @@ void MainWindow::place_controls() {
     for (std::size_t i = 0; i < c.Label1.size(); ++i) {
         move(c.Label1[i], s.px(layout::Label1[i]));
     }
-    move(c.Frame1[date_panel], s.px(layout::Frame1_0));
-    move(c.Frame1[name_panel], s.px(layout::Frame1_1));
-    const Rect frame2 = in_frame(layout::Frame1_0, layout::Frame2);
-    const Rect frame3 = in_frame(layout::Frame1_1, layout::Frame3);
+    move(c.Frame1[date_panel], s.px(layout::Frame1[date_panel]));
+    move(c.Frame1[name_panel], s.px(layout::Frame1[name_panel]));
+    const Rect frame2 = in_frame(layout::Frame1[date_panel], layout::Frame2);
+    const Rect frame3 = in_frame(layout::Frame1[name_panel], layout::Frame3);
     move(c.Frame2, s.px(frame2));
     move(c.Frame3, s.px(frame3));
     move(c.Label2, s.px(in_frame(frame2, layout::Label2)));
@@ -205,9 +205,9 @@ void MainWindow::place_controls() {
         at.bottom += s.px(3000);
         move(combo, at);
     };
-    place_list(c.Combo1[month_list], layout::Frame1_0, layout::Combo1_0);
-    place_list(c.Combo1[day_list], layout::Frame1_0, layout::Combo1_1);
-    place_list(c.Combo2, layout::Frame1_1, layout::Combo2);
+    place_list(c.Combo1[month_list], layout::Frame1[date_panel], layout::Combo1[month_list]);
+    place_list(c.Combo1[day_list], layout::Frame1[date_panel], layout::Combo1[day_list]);
+    place_list(c.Combo2, layout::Frame1[name_panel], layout::Combo2);
     for (HWND name : name_labels_) {
         move(name, RECT{0, 0, 0, 0});
     }
@@ -232,8 +232,8 @@ void MainWindow::place_controls() {
         at.right = at.left + std::min(wanted, s.px(frame.width));
         move(option, at);
     };
-    place_option(c.Option1, layout::Frame1_0, layout::Option1);
-    place_option(c.Option2, layout::Frame1_1, layout::Option2);
+    place_option(c.Option1, layout::Frame1[date_panel], layout::Option1);
+    place_option(c.Option2, layout::Frame1[name_panel], layout::Option2);
     move(c.Command1, s.px(layout::Command1));
     move(c.Label4, s.px(layout::Label4));
     move(c.Command2, s.px(layout::Command2));

@@ -3,6 +3,8 @@
 // the order they stand in.
 #pragma once
 
+#include <array>
+
 namespace halvora {
 
 // Label1, the today panel.
@@ -13,6 +15,21 @@ inline constexpr int names_label = 3;
 inline constexpr int year_label = 4;
 inline constexpr int day_label = 5;
 inline constexpr int label1_count = 6;
+
+// Something for each label of Label1, given in the order they stand, by the
+// labels' indices.
+template <typename T>
+constexpr std::array<T, label1_count> by_label1(T year, T month, T day, T weekday, T clock,
+                                                T names) {
+    std::array<T, label1_count> all{};
+    all[year_label] = year;
+    all[month_label] = month;
+    all[day_label] = day;
+    all[weekday_label] = weekday;
+    all[clock_label] = clock;
+    all[names_label] = names;
+    return all;
+}
 
 // Combo1, the search by date.
 inline constexpr int month_list = 0;

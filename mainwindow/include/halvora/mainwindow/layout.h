@@ -18,27 +18,31 @@ inline constexpr int designed_outer_height = 4500;
 
 // Today panel, in the window, by the members of Label1; the clock is bold,
 // today's names red.
-inline constexpr std::array<Rect, label1_count> Label1 = [] {
-    std::array<Rect, label1_count> place{};
-    place[year_label] = {120, 120, 495, 255};
-    place[month_label] = {720, 120, 975, 255};
-    place[day_label] = {1560, 120, 375, 255};
-    place[weekday_label] = {2040, 120, 855, 255};
-    place[clock_label] = {3000, 120, 615, 255};
-    place[names_label] = {3720, 120, 2055, 255};
+inline constexpr std::array<Rect, label1_count> Label1 =
+    by_label1<Rect>({120, 120, 495, 255}, {720, 120, 975, 255}, {1560, 120, 375, 255},
+                    {2040, 120, 855, 255}, {3000, 120, 615, 255}, {3720, 120, 2055, 255});
+
+// The two search panels, in the window, by the members of Frame1.
+inline constexpr std::array<Rect, frame1_count> Frame1 = [] {
+    std::array<Rect, frame1_count> place{};
+    place[date_panel] = {120, 600, 5535, 1215};
+    place[name_panel] = {120, 2040, 5535, 1215};
     return place;
 }();
 
-// Search by date, in the window; its controls in Frame1(0).
-inline constexpr Rect Frame1_0{120, 600, 5535, 1215};
+// Search by date, in its panel.
 inline constexpr Rect Option1{0, -80, 2655, 375};
-inline constexpr Rect Combo1_0{240, 600, 1335, 315};
-inline constexpr Rect Combo1_1{1680, 600, 615, 315};
+// By the members of Combo1.
+inline constexpr std::array<Rect, combo1_count> Combo1 = [] {
+    std::array<Rect, combo1_count> place{};
+    place[month_list] = {240, 600, 1335, 315};
+    place[day_list] = {1680, 600, 615, 315};
+    return place;
+}();
 inline constexpr Rect Frame2{2400, 480, 2895, 495};
 inline constexpr Rect Label2{120, 180, 2655, 255}; // in Frame2, blue
 
-// Search by name, in the window; its controls in Frame1(1).
-inline constexpr Rect Frame1_1{120, 2040, 5535, 1215};
+// Search by name, in its panel.
 inline constexpr Rect Option2{0, -80, 2895, 375};
 inline constexpr Rect Combo2{240, 480, 2055, 315};
 inline constexpr Rect Frame3{2400, 360, 2895, 495};

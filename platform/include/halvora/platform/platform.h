@@ -62,6 +62,7 @@ public:
     void set_resize_listener(std::function<void()> listener) { resize_ = std::move(listener); }
 
 protected:
+    [[nodiscard]] bool listened() const { return static_cast<bool>(resize_); }
     void raise_resize() const {
         if (resize_) {
             resize_();

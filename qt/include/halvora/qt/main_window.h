@@ -51,8 +51,6 @@ public:
     void start_timer();
     void stop_timer();
 
-    [[nodiscard]] QTimer& timer() const { return *timer_; }
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -19,7 +19,6 @@ class AboutView;
 class HelpViewer;
 class MainWindow;
 class PopupMenu;
-class WindowFrame;
 
 struct ProgramOptions {
     // The program that opens the help file, and its first arguments; the
@@ -39,7 +38,6 @@ public:
 
     [[nodiscard]] Form1& form() const;
     [[nodiscard]] MainWindow& window() const;
-    [[nodiscard]] WindowFrame& frame() const;
     [[nodiscard]] PopupMenu& popup_menu() const;
     [[nodiscard]] AboutView& about_view() const;
     [[nodiscard]] HelpViewer& help_viewer() const;

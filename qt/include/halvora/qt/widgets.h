@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,16 +27,22 @@ int button_value(Qt::MouseButton button);
 int shift_value(Qt::KeyboardModifiers modifiers);
 
 // A left click as the window's controls know it: the left button pressed and
-// then released over the same area. The second press of a double click is no
-// new click.
-class LeftClick {
+// then released within an area of a widget. The second press of a double click
+// is no new click, and reaches the widget no further. It watches the widget
+// it is made for, which owns it.
+class LeftClicks : public QObject {
+    Q_OBJECT
 public:
-    void press(const QMouseEvent& event);
-    void cancel() { pressed_ = false; }
-    // Whether this release completes a click within `area`.
-    bool release(const QMouseEvent& event, const QRect& area);
+    LeftClicks(QWidget& widget, std::function<QRect()> area);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::function<QRect()> area_;
     bool pressed_ = false;
 };
 
@@ -53,11 +60,6 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    LeftClick click_;
 };
 
 // A one-line label that paints its own text, centred at the top, for a text
@@ -83,8 +85,6 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void repaint_shown_part();
@@ -94,7 +94,6 @@ private:
     // only when it is painted or read.
     std::string text_;
     QColor colour_{Qt::black};
-    LeftClick click_;
 };
 
 // A frame: an etched rectangle that holds other controls. A frame whose first
@@ -125,12 +124,10 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     int overhang_;
     QWidget* caption_ = nullptr;
-    LeftClick click_;
 };
 
 // The popup that offers the items matching what the user types. Qt's own

@@ -154,16 +154,16 @@ BaselineWindow::BaselineWindow(Tick tick)
     clock_->setFont(bold);
     set_text_colour(*label(this, layout::Label1[names_label], "Ábel napja"), Qt::red);
 
-    QFrame* by_date = frame(this, s_.rect(layout::Frame1_0));
+    QFrame* by_date = frame(this, s_.rect(layout::Frame1[date_panel]));
     auto* option1 = new QRadioButton(QStringLiteral("Névnap keresése dátum alapján"), by_date);
     option1->setGeometry(s_.rect(layout::Option1).translated(0, s_.y(80)));
     option1->setChecked(true);
-    combo(by_date, layout::Combo1_0, month_items());
-    combo(by_date, layout::Combo1_1, day_items());
+    combo(by_date, layout::Combo1[month_list], month_items());
+    combo(by_date, layout::Combo1[day_list], day_items());
     QFrame* names = frame(by_date, s_.rect(layout::Frame2));
     set_text_colour(*label(names, layout::Label2, ""), Qt::blue);
 
-    QFrame* by_name = frame(this, s_.rect(layout::Frame1_1));
+    QFrame* by_name = frame(this, s_.rect(layout::Frame1[name_panel]));
     auto* option2 = new QRadioButton(QStringLiteral("Dátum keresése keresztnév alapján"), by_name);
     option2->setGeometry(s_.rect(layout::Option2).translated(0, s_.y(80)));
     combo(by_name, layout::Combo2, name_items())->setEnabled(false);

@@ -1,8 +1,6 @@
 // halvora_measure: starts a program and measures it from outside, one result
 // line of key=value pairs on standard output (times in ms, memory in KiB).
 //
-//   halvora_measure first-paint [--timeout MS] -- PROGRAM ARGS...
-//       PROGRAM reports its first frame (first_paint.h); time from its start.
 //   halvora_measure x-first-paint [--timeout MS] -- PROGRAM ARGS...
 //       Any program on the X display of DISPLAY: time from its start to its
 //       first window's mapping and to the first drawing into one of its windows.
@@ -14,7 +12,6 @@
 #include "x_first_paint.h"
 #endif
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,7 +40,7 @@ struct Arguments {
 };
 
 int usage() {
-    std::fputs("usage: halvora_measure first-paint|x-first-paint|rest [options] -- PROGRAM "
+    std::fputs("usage: halvora_measure x-first-paint|rest [options] -- PROGRAM "
                "ARGS...\n",
                stderr);
     return 2;
@@ -89,45 +86,6 @@ std::optional<Arguments> parse(int argc, char** argv) {
 
 double ms(std::int64_t ns) {
     return static_cast<double>(ns) / 1e6;
-}
-
-// The program's own report, "first-paint <ns> <KiB>", on a pipe.
-int first_paint(const Arguments& arguments) {
-    int pipe_ends[2];
-    if (pipe(pipe_ends) != 0) {
-        std::perror("halvora_measure: pipe");
-        return 1;
-    }
-    const std::int64_t start = monotonic_ns();
-    const pid_t child = halvora::bench::start_child(arguments.command, pipe_ends[1]);
-    close(pipe_ends[1]);
-
-    std::string line;
-    const std::int64_t deadline = start + std::int64_t{arguments.timeout_ms} * 1'000'000;
-    pollfd descriptor{pipe_ends[0], POLLIN, 0};
-    while (line.find('\n') == std::string::npos && monotonic_ns() < deadline) {
-        if (poll(&descriptor, 1, 100) <= 0) {
-            continue;
-        }
-        char buffer[256];
-        const ssize_t got = read(pipe_ends[0], buffer, sizeof buffer);
-        if (got <= 0) {
-            break;
-        }
-        line.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(pipe_ends[0]);
-    halvora::bench::end_child(child);
-
-    long long painted = 0;
-    long peak = 0;
-    if (std::sscanf(line.c_str(), "first-paint %lld %ld", &painted, &peak) != 2) {
-        std::fprintf(stderr, "halvora_measure: %s reported no first frame\n",
-                     arguments.command.front());
-        return 1;
-    }
-    std::printf("first_paint_ms=%.2f peak_rss_kib=%ld\n", ms(painted - start), peak);
-    return 0;
 }
 
 int x_first_paint([[maybe_unused]] const Arguments& arguments) {
@@ -193,9 +151,6 @@ int main(int argc, char** argv) {
         return usage();
     }
     try {
-        if (arguments->mode == "first-paint") {
-            return first_paint(*arguments);
-        }
         if (arguments->mode == "x-first-paint") {
             return x_first_paint(*arguments);
         }

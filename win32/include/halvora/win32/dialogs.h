@@ -1,6 +1,7 @@
 // Message boxes, the help viewer and the program's end, over Windows.
 #pragma once
 
+#include <halvora/help/launches.h>
 #include <halvora/platform/platform.h>
 #include <halvora/win32/windows.h>
 
@@ -25,8 +26,9 @@ private:
 // The help file goes to whatever the system opens its kind of file with, as a
 // double click in the file manager would. Every help command opens the same
 // file; when it is missing or nothing opens it, a message box names the path.
-// While the viewer it started still runs, a help command brings that viewer
-// to the front instead of starting another.
+// One viewer runs for the file at a time, and one message about it shows at
+// a time (help::Launches): while the viewer started runs, a help command
+// brings it to the front instead of starting another.
 class HelpViewer final : public platform::HelpViewer {
 public:
     HelpViewer(platform::MessageBox& messages, HWND owner);
@@ -41,13 +43,14 @@ public:
     [[nodiscard]] int help_command() const { return command_; }
 
 private:
-    [[nodiscard]] bool viewer_running();
+    void forget_ended_viewer();
     void fail(std::string_view message);
 
     platform::MessageBox& messages_;
     HWND owner_;
     std::string file_;
     int command_ = 0;
+    help::Launches launches_;
     HANDLE viewer_ = nullptr;
     std::string viewer_file_;
 };

@@ -37,6 +37,9 @@ public:
     void set_height(int twips) override { drag_to(w, twips); }
     void drag_to(int width, int height);
     void show();
+    // Whether a resize listener is set: a window logic that is gone must
+    // have taken its own away.
+    using platform::WindowFrame::listened;
 
     int x = 0, y = 0, w = 6000, h = 4500, least_width = 0, least_height = 405;
     int resizes = 0, deepest = 0, nesting = 0;
