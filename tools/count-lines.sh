@@ -21,7 +21,7 @@ count() { # files...
     }
     END { print n+0 }' "$@"
 }
-prog=$(git ls-files calendar mainwindow aboutbox help platform/include qt app | grep -E '\.(cpp|h)$' | grep -v '/tests/')
+prog=$(git ls-files calendar mainwindow aboutbox help platform/include qt app win32 winapp | grep -E '\.(cpp|h)$' | grep -v '/tests/')
 tests=$(git ls-files | grep -E '(^|/)tests/|^fuzz/|^platform/fakes/' | grep -E '\.(cpp|h|sh|py)$' | grep -v corpus)
 scenarios=$(git ls-files '*.scenario')
 p=$(count $prog); t=$(count $tests); s=$(count $scenarios)
