@@ -1,10 +1,22 @@
-# Shared by the tests that drive the real program on a virtual X server:
+# Shared by the tests that drive the real program on a virtual display:
 # sourced, not run. Each display, window manager and program started here is
 # stopped on exit; geometry is read from the X server, never from Qt.
+#
+# Each test brings up what a desktop session would have given it: a session
+# bus of its own (window managers read their settings over it, and xfwm4
+# ends at once without one), started with it and ended with it, and a
+# runtime directory of its own. Nothing a desktop session or an earlier run
+# left on the machine is used.
+if [[ -z ${HALVORA_TEST_BUS:-} ]]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
+    HALVORA_TEST_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 
 set -euo pipefail
 
 work=$(mktemp -d)
+chmod 700 "$work"
+export XDG_RUNTIME_DIR=$work
 pids=()
 stop_all() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
