@@ -7,14 +7,8 @@
 #include <halvora/qt/main_window.h>
 #include <halvora/qt/program.h>
 
-namespace {
-
-constexpr const char* no_display_line = "halvora_probe: no graphical display\n";
-
-} // namespace
-
 int main(int argc, char** argv) {
-    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
+    const auto application = halvora::qt::make_application(argc, argv, "halvora_probe");
     if (!application) {
         return 1;
     }
