@@ -58,6 +58,8 @@ start_desktop() {
     export DISPLAY=":$(head -n1 "$work/display")"
     rm -f "$work/display"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # What the bus starts on demand (KWin's shortcut service) opens the display too.
+    dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
     case $wm in
     xfwm4) xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 & ;;
     *) "$wm" >"$work/wm.log" 2>&1 & ;;
@@ -138,18 +140,64 @@ choose() {
 # The window with a little of the screen around it; a taller crop for the
 # about box below the window.
 shoot() {
-    local name=$1 below=${2:-0} x y w h
+    local name=$1 below=${2:-0} x y w h frame
+    if [[ ${screen_picture:-root} != root ]]; then
+        # The window manager's frame around the window, title bar and all.
+        frame=$(timeout 5 xwininfo -tree -id "$window" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+        timeout 10 import -window "$frame" "$shots/$name.png"
+        return
+    fi
     read -r x y w h <<<"$(outer)"
     timeout 10 import -window root "$work/root.png"
     convert "$work/root.png" -crop "$((w + 16))x$((h + 8 + below))+$((x > 8 ? x - 8 : 0))+0" \
         +repage "$shots/$name.png"
 }
 
-# The darkest pixel (0 to 1) of a rectangle of the client area, from the screen.
+# The darkest pixel (0 to 1) of a rectangle of the client area, from the
+# screen; XWayland keeps no picture of the screen, only of each window.
 darkest() {
     local x y
-    read -r x y _ <<<"$(client)"
-    timeout 10 import -window root "$work/root.png"
+    if [[ ${screen_picture:-root} == root ]]; then
+        read -r x y _ <<<"$(client)"
+        timeout 10 import -window root "$work/root.png"
+    else
+        x=0 y=0
+        timeout 10 import -window "$window" "$work/root.png"
+    fi
     convert "$work/root.png" -crop "$3x$4+$((x + $1))+$((y + $2))" -format '%[fx:minima.intensity]' info:
 }
 brighter() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# The outer height of the today panel's mode: 900 twips, 60 pixels. KWin
+# makes no client area lower than its frame's edges together (the title bar,
+# with Breeze), so there it is that twice where that is more.
+mini_height() {
+    local top bottom
+    read -r _ _ top bottom <<<"$(timeout 5 xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    if [[ $wm == kwin* ]] && ((2 * (top + bottom) > 60)); then
+        echo $((2 * (top + bottom)))
+    else
+        echo 60
+    fi
+}
+
+# The window in the given view mode: centred at the top of the screen (1280
+# wide); the today panel's mode and the title bar alone 400 pixels wide
+# (6000 twips) and as high as their rules say; nothing of the client area
+# unpainted: its last row, where on the screen, is the window's own grey, not
+# the server's black.
+expect() {
+    local mode=$1 why="$wm, $2" x y w h
+    read -r x y w h <<<"$(outer)"
+    ((y == 0)) || fail "$why: $mode not at the top: $x $y $w $h $(xprop -id "$window" _NET_WM_STATE)"
+    ((x - (1280 - w) / 2 <= 1 && (1280 - w) / 2 - x <= 1)) || fail "$why: $mode not centred: $x $w"
+    case $mode in
+    mini) ((w == 400 && h == $(mini_height))) || fail "$why: mini is ${w}x$h, not 400x$(mini_height)" ;;
+    cimsor) ((w == 400 && h * 15 <= 410)) || fail "$why: cimsor is ${w}x$h" ;;
+    esac
+    [[ $mode == cimsor ]] || [[ $(xdotool getwindowname "$window") == Halvora ]] ||
+        fail "$why: caption $(xdotool getwindowname "$window")"
+    read -r _ y w h <<<"$(client)"
+    ((y + h > 800)) || brighter "$(darkest 0 $((h - 1)) "$w" 1)" 0.5 ||
+        fail "$why: $mode has an unpainted band"
+}
