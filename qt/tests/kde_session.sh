@@ -4,7 +4,8 @@
 # it. KWin makes no client area lower than its title bar, so the today
 # panel's mode is higher than elsewhere; it must still come up at the top
 # centre, painted to its last row, every time: the start runs three times,
-# for a race shows only sometimes. Then the modes from the keyboard.
+# for a race shows only sometimes. Then the modes from the keyboard, and
+# a user's window rule with a least height of its own.
 #
 # Usage: kde_session.sh PROGRAM SCREENSHOT_DIR
 # Exits 77 (skipped) when kwin_wayland, XWayland or the tools are missing.
@@ -52,4 +53,18 @@ expect mini "Csak címsor, whose title bar alone is higher than 410 twips"
 choose 3 Menu
 choose 2 Menu
 expect mini "Normál"
+
+# A user's window rule that makes the window's client area at least 50
+# pixels high: KWin then refuses the today panel's height without a word,
+# and the window must still be painted whole, soon, at the top centre.
+stop_all
+mkdir -p "$HOME/.config"
+printf '[General]\ncount=1\nrules=1\n\n[1]\nwmclass=halvora\nwmclassmatch=1\nminsize=1,50\nminsizerule=2\n' \
+    >"$HOME/.config/kwinrulesrc"
+start_kde
+read -r _ _ _ h <<<"$(client)"
+((h == 50)) || fail "the window rule gave a client area $h pixels high, not 50"
+wait_for 5 painted || true
+expect "Normál under a window rule" "a rule's least height"
+shoot kde-ruled
 echo "screenshots in $shots"

@@ -5,10 +5,11 @@
 # race shows only sometimes. After each the window must stand at its mode's
 # size, centred at the top of the screen, and be painted to its bottom edge.
 # Openbox draws maximize and minimize buttons whatever a window asks; xfwm4
-# honours the window's wish to have neither. Screenshots of each view mode
-# are left for a person to look at.
+# honours the window's wish to have neither; KWin makes no client area lower
+# than its title bar. Screenshots of each view mode are left for a person to
+# look at.
 #
-# Usage: window_managers.sh PROGRAM SCREENSHOT_DIR openbox|xfwm4
+# Usage: window_managers.sh PROGRAM SCREENSHOT_DIR openbox|xfwm4|kwin_x11
 # Exits 77 (skipped) when a display, window manager or X tool is missing.
 program=$1
 shots=$2
