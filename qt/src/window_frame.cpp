@@ -260,7 +260,8 @@ void WindowFrame::check_server() {
 // and told to the listener, as an answer to the request.
 void WindowFrame::take_server_size(QSize server) {
     requested_.reset();
-    if (server == window_.size()) {
+    // A maximized window's size is the window manager's, and Qt hears of it.
+    if (server == window_.size() || maximized()) {
         return;
     }
     note_refusal(window_.size(), server);

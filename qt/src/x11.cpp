@@ -68,13 +68,18 @@ std::string window_manager_name() {
     }
     const auto atom = [c](std::string_view name) {
         const auto reply = owned(xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(name.size()), name.data()),
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()),
             nullptr));
         return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     };
+    // The check window may be gone with a window manager that ended: the
+    // error is ours to drop, not one for Qt to report.
     const auto property = [c](xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
-        return owned(
-            xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 256), nullptr));
+        xcb_generic_error_t* error = nullptr;
+        auto reply = owned(
+            xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 256), &error));
+        std::free(error);
+        return reply;
     };
     // The window manager names a window of its own on the root window, and
     // itself on that window.

@@ -1,7 +1,7 @@
 # A person's hand on a GNOME desktop: pointer and keys through mutter's own
 # remote desktop interface on the session bus, which reaches mutter's window
 # frames too (an X client's made-up input does not). One command a line on
-# standard input, each answered with "ok" once mutter has taken it:
+# standard input, each answered with "ok" once mutter has answered its calls:
 #
 #   move X Y            the pointer to X, Y on the screen
 #   press B, release B  mouse button B (1 left, 3 right)
@@ -29,12 +29,15 @@ session = call("/org/gnome/Mutter/RemoteDesktop", "org.gnome.Mutter.RemoteDeskto
                "CreateSession").unpack()[0]
 
 
+SIGNATURES = {"Start": None, "Stop": None, "NotifyPointerMotionRelative": "(dd)",
+              "NotifyPointerButton": "(ib)", "NotifyKeyboardKeysym": "(ub)"}
+
+
+# Each call returns once mutter has answered it.
 def session_call(method, *arguments):
-    signature = "".join({bool: "b", int: "i", float: "d"}[type(a)] for a in arguments)
-    if method == "NotifyKeyboardKeysym":
-        signature = "ub"
+    signature = SIGNATURES[method]
     call(session, "org.gnome.Mutter.RemoteDesktop.Session", method,
-         GLib.Variant(f"({signature})", arguments) if arguments else None)
+         GLib.Variant(signature, arguments) if signature else None)
 
 
 def key(name, down):
@@ -65,15 +68,13 @@ for line in sys.stdin:
     elif words[0] == "key":
         for combination in words[1:]:
             *held, last = combination.split("+")
-            for name in [MODIFIERS[h] for h in held] + [last]:
+            names = [MODIFIERS[h] for h in held] + [last]
+            for name in names:
                 key(name, True)
-            for name in reversed([MODIFIERS[h] for h in held] + [last]):
+            for name in reversed(names):
                 key(name, False)
     else:
         print(f"unknown command: {line.strip()}", flush=True)
         continue
-    # A round trip: mutter has taken every call above before this returns.
-    bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                  "GetId", None, None, Gio.DBusCallFlags.NONE, 5000, None)
     print("ok", flush=True)
 session_call("Stop")

@@ -8,7 +8,8 @@
 // A real window manager has the last word on a window's place and size, and
 // its answers come later than Qt's record of a request: the frame waits for
 // the user to let go of a border before the listener runs, and makes sure the
-// server ends with what was asked for.
+// server ends with what was asked for, or else that the window is the size
+// the server keeps.
 #pragma once
 
 #include <halvora/platform/platform.h>
