@@ -221,7 +221,9 @@ void WindowFrame::check_server() {
     if (!requested_ || handle == nullptr) {
         return;
     }
-    if (x11::pointer_button_held()) {
+    // Not while the user drags: mid-drag the frame and the window need not
+    // agree, and a request would fight the hand.
+    if (x11::pointer_button_held() || drag_end_.isActive()) {
         settle_.start();
         return;
     }

@@ -7,19 +7,9 @@
 # ends at once without one), started with it and ended with it, and a
 # runtime directory of its own. Nothing a desktop session or an earlier run
 # left on the machine is used.
-#
-# As root it runs in a network namespace of its own too: an X server listens
-# on an abstract socket beside its file, and abstract sockets belong to the
-# network namespace, so a server of the same number in a container or a
-# clean-room build on the same machine, which sees none of our lock files,
-# would answer for ours.
 if [[ -z ${HALVORA_TEST_BUS:-} ]]; then
     command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
-    own_network=()
-    if [[ $(id -u) == 0 ]] && unshare --net true 2>/dev/null; then
-        own_network=(unshare --net --)
-    fi
-    HALVORA_TEST_BUS=1 exec "${own_network[@]}" dbus-run-session -- bash "$0" "$@"
+    HALVORA_TEST_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 
 set -euo pipefail
@@ -64,12 +54,26 @@ wait_for() {
 # A display of 1280 x 800 at 96 dots per inch (15 twips to the pixel), chosen
 # by the server itself, and a window manager on it.
 start_desktop() {
-    local wm=$1
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    local wm=$1 tries
+    # Xvfb takes the first number whose sockets it can bind, and says which
+    # (with no lock file); the display is ours once a client is answered on
+    # it. If none is, another start finds the number again, or another. It
+    # must not reset when that first client leaves: a window manager that
+    # connects during the reset is turned away.
+    for ((tries = 3; tries > 0; tries--)); do
+        rm -f "$work/display"
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+        pids+=($!)
+        if wait_for 10 test -s "$work/display" &&
+            wait_for 10 env DISPLAY=":$(head -n1 "$work/display")" timeout 5 xprop -root _NET_SUPPORTED; then
+            break
+        fi
+        kill "${pids[-1]}" 2>/dev/null || true
+        unset 'pids[-1]'
+        echo "Xvfb on :$(cat "$work/display") answered no client; starting it again" >&2
+    done
+    ((tries > 0)) || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
-    rm -f "$work/display"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     # What the bus starts on demand (KWin's shortcut service) opens the display too.
     dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
@@ -79,7 +83,7 @@ start_desktop() {
     esac
     pids+=($!)
     wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "$wm did not start: $(cat "$work/wm.log")"
+        fail "$wm did not start on $DISPLAY: $(cat "$work/wm.log") (Xvfb: $(cat "$work/xvfb.log"))"
 }
 
 # Starts the program with the given environment and waits for its window.
