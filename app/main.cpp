@@ -3,16 +3,8 @@
 #include <halvora/qt/application.h>
 #include <halvora/qt/program.h>
 
-namespace {
-
-constexpr const char* no_display_line =
-    "halvora: no graphical display found; run it on a desktop (DISPLAY or WAYLAND_DISPLAY "
-    "must be set)\n";
-
-} // namespace
-
 int main(int argc, char** argv) {
-    const auto application = halvora::qt::make_application(argc, argv, no_display_line);
+    const auto application = halvora::qt::make_application(argc, argv, "halvora");
     if (!application) {
         return 1;
     }

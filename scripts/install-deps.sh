@@ -31,12 +31,14 @@ test=(
     # lint, the sanitizers and the fuzzers
     clang libclang-rt-14-dev clang-format clang-tidy
     libgtest-dev libgmock-dev
-    # a real display and two window managers for the real-window tests and screenshots
-    xvfb xauth openbox xfwm4 xdotool wmctrl x11-utils imagemagick
+    # a real display and window managers for the real-window tests and screenshots:
+    # openbox, xfwm4, and KDE's KWin with its Breeze title bar
+    xvfb xauth openbox xfwm4 kwin-x11 kwin-style-breeze xdotool wmctrl x11-utils imagemagick
     # a session bus of each test's own; a screen reader's view through AT-SPI
     dbus-daemon at-spi2-core python3-pyatspi
-    # a Wayland session with XWayland
-    weston xwayland
+    # Wayland sessions with XWayland: weston's, GNOME's (mutter, driven over the
+    # session bus from Python) and KDE's
+    weston xwayland mutter python3-gi kwin-wayland
     # packaging checks
     appstream desktop-file-utils dpkg-dev file
 )

@@ -177,11 +177,32 @@ void MainWindow::build() {
     timer_->setTimerType(Qt::CoarseTimer);
 }
 
+std::array<QWidget*, 7> MainWindow::focus_order() const {
+    return {option1_,  option2_, combo1_[month_list], combo1_[day_list], combo2_,
+            command1_, command2_};
+}
+
 void MainWindow::set_tab_order() {
-    const std::array<QWidget*, 7> order{
-        option1_, option2_, combo1_[month_list], combo1_[day_list], combo2_, command1_, command2_};
+    const std::array<QWidget*, 7> order = focus_order();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+// The controls come up in the smaller modes hidden, so nothing has the focus
+// when they show: the keyboard starts where the focus order does, at the
+// first control that can take it. A control that has the focus keeps it.
+void MainWindow::offer_focus() {
+    const QWidget* current = focusWidget();
+    if (current != nullptr && current != this && current->isVisible()) {
+        return;
+    }
+    for (QWidget* control : focus_order()) {
+        if (control->isVisible() && control->isEnabled() &&
+            (control->focusPolicy() & Qt::TabFocus) != 0) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
 }
 
@@ -246,9 +267,18 @@ void MainWindow::bind(Form1& form) {
     qt::bind(*option1_, form.Option1);
     qt::bind(*option2_, form.Option2);
     const auto show_search_area = [this] {
+        const bool visible = form_->search_area.visible();
         for (QWidget* part : std::initializer_list<QWidget*>{
                  frame1_[date_panel], frame1_[name_panel], command1_, label4_, command2_}) {
-            part->setVisible(form_->search_area.visible());
+            part->setVisible(visible);
+        }
+        if (visible) {
+            offer_focus();
+        } else if (QWidget* focus = focusWidget(); focus != nullptr && !focus->isVisible()) {
+            // Qt moves the focus on only to a control that shows; with none
+            // left it stays where it was, and a key would reach a hidden
+            // button.
+            focus->clearFocus();
         }
     };
     show_search_area();

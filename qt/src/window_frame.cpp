@@ -36,10 +36,14 @@ WindowFrame::WindowFrame(QWidget& window)
     : window_(window) {
     window_.installEventFilter(this);
     // While the user drags the border the window manager owns the size: it
-    // overrides every request, or follows one and then restores its own,
-    // which left the window neither at its mode's size nor painted. The
-    // listener waits for the button's release instead.
-    drag_end_.setInterval(drag_poll_ms);
+    // overrides every request, or follows one and then restores its own, or
+    // (mutter) takes it for a new start of the drag and makes odd sizes of
+    // it, which left the window neither at its mode's size nor painted. The
+    // listener waits until the sizes stop coming and the button is let go.
+    // Under XWayland no X client sees a button held on a window's frame,
+    // which the compositor handles itself: there only a longer pause tells
+    // that the hand has let go.
+    drag_end_.setInterval(x11::buttons_seen_on_frames() ? drag_quiet_ms : hand_pause_ms);
     connect(&drag_end_, &QTimer::timeout, this, [this] {
         if (!x11::pointer_button_held()) {
             drag_end_.stop();
@@ -92,14 +96,29 @@ void WindowFrame::set_top(int twips) {
 
 void WindowFrame::set_width(int twips) {
     const QMargins frame = margins();
-    const int client = std::max(1, scale().px_x(twips) - frame.left() - frame.right());
+    const int client =
+        std::max(least_client().width(), scale().px_x(twips) - frame.left() - frame.right());
     resize_client(QSize{client, window_.height()});
 }
 
 void WindowFrame::set_height(int twips) {
     const QMargins frame = margins();
-    const int client = std::max(1, scale().px_y(twips) - frame.top() - frame.bottom());
+    const int client =
+        std::max(least_client().height(), scale().px_y(twips) - frame.top() - frame.bottom());
     resize_client(QSize{window_.width(), client});
+}
+
+// KWin makes no client area lower than its frame's top and bottom edges
+// together (the title bar, with Breeze), nor narrower than its side edges; a
+// request below that it answers with that size, or, with the window there
+// already, not at all. Asked for no less, it has nothing to refuse.
+QSize WindowFrame::least_client() const {
+    if (x11::window_manager_name() != "KWin") {
+        return QSize{1, 1};
+    }
+    const QMargins frame = margins();
+    return QSize{std::max(1, frame.left() + frame.right()),
+                 std::max(1, frame.top() + frame.bottom())};
 }
 
 void WindowFrame::move_frame(QPoint position) {
@@ -154,20 +173,27 @@ void WindowFrame::resized_from_outside(QSize client) {
     const bool dragging = drag_end_.isActive() || x11::pointer_button_held();
     const bool answer = last_request_ && !dragging && since_request_.elapsed() < refusal_answer_ms;
     if (answer && *last_request_ != client) {
-        if (refusal_ && refusal_->requested == *last_request_ && refusal_->answered == client) {
-            ++refusal_->times;
-        } else {
-            refusal_ = Refusal{*last_request_, client, 1};
-        }
+        note_refusal(*last_request_, client);
     } else {
         refusal_.reset();
     }
     last_request_.reset();
-    if (dragging) {
-        drag_end_.start();
+    if (answer) {
+        notify_listener();
         return;
     }
-    notify_listener();
+    // Any other size is a hand's on the border, or another program's: the
+    // listener runs once the sizes have stopped coming; each new one starts
+    // the wait again.
+    drag_end_.start();
+}
+
+void WindowFrame::note_refusal(QSize requested, QSize answered) {
+    if (refusal_ && refusal_->requested == requested && refusal_->answered == answered) {
+        ++refusal_->times;
+    } else {
+        refusal_ = Refusal{requested, answered, 1};
+    }
 }
 
 // Outside a setting call nobody above us catches: an escaping exception must
@@ -195,7 +221,9 @@ void WindowFrame::check_server() {
     if (!requested_ || handle == nullptr) {
         return;
     }
-    if (x11::pointer_button_held()) {
+    // Not while the user drags: mid-drag the frame and the window need not
+    // agree, and a request would fight the hand.
+    if (x11::pointer_button_held() || drag_end_.isActive()) {
         settle_.start();
         return;
     }
@@ -209,9 +237,12 @@ void WindowFrame::check_server() {
     }
     const double ratio = handle->devicePixelRatio();
     const std::optional<QRect> server = x11::client_geometry(*handle);
-    if (!server || as_requested(in_qt_pixels(*server, ratio), *requested_, ratio, maximized()) ||
-        repeats_ >= settle_repeats) {
+    if (!server || as_requested(in_qt_pixels(*server, ratio), *requested_, ratio, maximized())) {
         requested_.reset();
+        return;
+    }
+    if (repeats_ >= settle_repeats) {
+        take_server_size(in_qt_pixels(*server, ratio).size());
         return;
     }
     ++repeats_;
@@ -220,6 +251,26 @@ void WindowFrame::check_server() {
     handle->resize(requested_->size());
     handle->setFramePosition(requested_->topLeft() - QPoint{frame.left(), frame.top()});
     settle_.start();
+}
+
+// A window manager that keeps a size of its own may say nothing of it: a
+// request it refuses outright, with the window already at the size it
+// allows, changes nothing on the server and brings no answer. Qt believes its
+// request all the same, and paints no more than the size it asked for; the
+// rest of what the window manager gave stays unpainted, and the listener
+// reads a size nobody sees. So the server's size is taken as the window's
+// and told to the listener, as an answer to the request.
+void WindowFrame::take_server_size(QSize server) {
+    requested_.reset();
+    // A maximized window's size is the window manager's, and Qt hears of it.
+    if (server == window_.size() || maximized()) {
+        return;
+    }
+    note_refusal(window_.size(), server);
+    ++setting_;
+    window_.resize(server);
+    --setting_;
+    notify_listener();
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -196,6 +196,35 @@ private Q_SLOTS:
         QCOMPARE(order.join(' '), q("Option1 Option2 Combo1_0 Combo1_1 Combo2 Command1 Command2"));
     }
 
+    // The keyboard lands where the focus order begins as the search panels
+    // show, unless a control has the focus already; never on a hidden one.
+    void the_focus_as_the_modes_change() {
+        const struct {
+            const char* focus_before; // "": none given
+            MenuItemId mode;
+            const char* focus_after; // "": no control
+        } steps[] = {
+            {"", MenuItemId::teljes, "Option1"},  {"Combo1_1", MenuItemId::teljes, "Combo1_1"},
+            {"Command2", MenuItemId::mini, ""},   {"", MenuItemId::teljes, "Option1"},
+            {"Combo1_0", MenuItemId::cimsor, ""}, {"", MenuItemId::teljes, "Option1"},
+        };
+        const auto focused = [this] {
+            const QWidget* focus = QApplication::focusWidget();
+            if (focus == nullptr || focus == &window()) {
+                return QString{};
+            }
+            return (focus->isVisible() ? "" : "hidden ") + focus->objectName();
+        };
+        for (const auto& step : steps) {
+            if (*step.focus_before) {
+                get(step.focus_before)->setFocus(Qt::TabFocusReason);
+                QCOMPARE(focused(), q(step.focus_before));
+            }
+            choose(step.mode);
+            QCOMPARE(focused(), q(step.focus_after));
+        }
+    }
+
     // A right click on the free area or a frame opens the menu with its marks
     // and bold default, and the item chosen in it takes effect; a right click
     // on other controls opens nothing.

@@ -1,10 +1,25 @@
-# Shared by the tests that drive the real program on a virtual X server:
+# Shared by the tests that drive the real program on a virtual display:
 # sourced, not run. Each display, window manager and program started here is
 # stopped on exit; geometry is read from the X server, never from Qt.
+#
+# Each test brings up what a desktop session would have given it: a session
+# bus of its own (window managers read their settings over it, and xfwm4
+# ends at once without one), started with it and ended with it, and a
+# runtime directory of its own. Nothing a desktop session or an earlier run
+# left on the machine is used.
+if [[ -z ${HALVORA_TEST_BUS:-} ]]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
+    HALVORA_TEST_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 
 set -euo pipefail
 
 work=$(mktemp -d)
+chmod 700 "$work"
+# A home of its own too: no window manager reads the settings of the user
+# who runs the tests.
+export HOME=$work XDG_RUNTIME_DIR=$work
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
 pids=()
 stop_all() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -39,25 +54,41 @@ wait_for() {
 # A display of 1280 x 800 at 96 dots per inch (15 twips to the pixel), chosen
 # by the server itself, and a window manager on it.
 start_desktop() {
-    local wm=$1
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    local wm=$1 tries
+    # Xvfb takes the first number whose sockets it can bind, and says which
+    # (with no lock file); the display is ours once a client is answered on
+    # it. If none is, another start finds the number again, or another. It
+    # must not reset when that first client leaves: a window manager that
+    # connects during the reset is turned away.
+    for ((tries = 3; tries > 0; tries--)); do
+        rm -f "$work/display"
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+        pids+=($!)
+        if wait_for 10 test -s "$work/display" &&
+            wait_for 10 env DISPLAY=":$(head -n1 "$work/display")" timeout 5 xprop -root _NET_SUPPORTED; then
+            break
+        fi
+        kill "${pids[-1]}" 2>/dev/null || true
+        unset 'pids[-1]'
+        echo "Xvfb on :$(cat "$work/display") answered no client; starting it again" >&2
+    done
+    ((tries > 0)) || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n1 "$work/display")"
-    rm -f "$work/display"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # What the bus starts on demand (KWin's shortcut service) opens the display too.
+    dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR
     case $wm in
     xfwm4) xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 & ;;
     *) "$wm" >"$work/wm.log" 2>&1 & ;;
     esac
     pids+=($!)
     wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "$wm did not start: $(cat "$work/wm.log")"
+        fail "$wm did not start on $DISPLAY: $(cat "$work/wm.log") (Xvfb: $(cat "$work/xvfb.log"))"
 }
 
 # Starts the program with the given environment and waits for its window.
 start_program() {
-    env HOME="$work" "$@" "$program" >"$work/halvora.log" 2>&1 &
+    env "$@" "$program" >"$work/halvora.log" 2>&1 &
     pids+=($!)
     wait_for 15 sh -c "xdotool search --onlyvisible --name '^Halvora\$'" ||
         fail "no Halvora window: $(cat "$work/halvora.log")"
@@ -126,18 +157,67 @@ choose() {
 # The window with a little of the screen around it; a taller crop for the
 # about box below the window.
 shoot() {
-    local name=$1 below=${2:-0} x y w h
+    local name=$1 below=${2:-0} x y w h frame
+    if [[ ${screen_picture:-root} != root ]]; then
+        # The window manager's frame around the window, title bar and all.
+        frame=$(timeout 5 xwininfo -tree -id "$window" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+        timeout 10 import -window "$frame" "$shots/$name.png"
+        return
+    fi
     read -r x y w h <<<"$(outer)"
     timeout 10 import -window root "$work/root.png"
     convert "$work/root.png" -crop "$((w + 16))x$((h + 8 + below))+$((x > 8 ? x - 8 : 0))+0" \
         +repage "$shots/$name.png"
 }
 
-# The darkest pixel (0 to 1) of a rectangle of the client area, from the screen.
+# The darkest pixel (0 to 1) of a rectangle of the client area, from the
+# screen; XWayland keeps no picture of the screen, only of each window.
 darkest() {
     local x y
-    read -r x y _ <<<"$(client)"
-    timeout 10 import -window root "$work/root.png"
+    if [[ ${screen_picture:-root} == root ]]; then
+        read -r x y _ <<<"$(client)"
+        timeout 10 import -window root "$work/root.png"
+    else
+        x=0 y=0
+        timeout 10 import -window "$window" "$work/root.png"
+    fi
     convert "$work/root.png" -crop "$3x$4+$((x + $1))+$((y + $2))" -format '%[fx:minima.intensity]' info:
 }
 brighter() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# The outer height of the today panel's mode: 900 twips, 60 pixels. KWin
+# makes no client area lower than its frame's edges together (the title bar,
+# with Breeze), so there it is that twice where that is more.
+mini_height() {
+    local top bottom
+    read -r _ _ top bottom <<<"$(timeout 5 xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    if [[ $wm == kwin* ]] && ((2 * (top + bottom) > 60)); then
+        echo $((2 * (top + bottom)))
+    else
+        echo 60
+    fi
+}
+
+# The window in the given view mode: centred at the top of the screen (1280
+# wide); the today panel's mode and the title bar alone 400 pixels wide
+# (6000 twips) and as high as their rules say; nothing of the client area
+# unpainted: its last row, where on the screen, is the window's own grey, not
+# the server's black. Any other mode: only the place, caption and paint.
+expect() {
+    local mode=$1 why="$wm, $2" x y w h
+    read -r x y w h <<<"$(outer)"
+    ((y == 0)) || fail "$why: $mode not at the top: $x $y $w $h $(xprop -id "$window" _NET_WM_STATE)"
+    ((x - (1280 - w) / 2 <= 1 && (1280 - w) / 2 - x <= 1)) || fail "$why: $mode not centred: $x $w"
+    case $mode in
+    mini) ((w == 400 && h == $(mini_height))) || fail "$why: mini is ${w}x$h, not 400x$(mini_height)" ;;
+    cimsor) ((w == 400 && h * 15 <= 410)) || fail "$why: cimsor is ${w}x$h" ;;
+    esac
+    [[ $mode == cimsor ]] || [[ $(xdotool getwindowname "$window") == Halvora ]] ||
+        fail "$why: caption $(xdotool getwindowname "$window")"
+    painted || fail "$why: $mode has an unpainted band"
+}
+painted() {
+    local y w h
+    read -r _ y w h <<<"$(client)"
+    ((y + h > 800)) || brighter "$(darkest 0 $((h - 1)) "$w" 1)" 0.5
+}

@@ -51,6 +51,14 @@ for _ in range(50):
     if find(pyatspi.ROLE_PUSH_BUTTON, name="Keresés").getState().contains(pyatspi.STATE_SHOWING):
         break
     time.sleep(0.1)
+# The keyboard lands where the focus order begins.
+option1 = find(pyatspi.ROLE_RADIO_BUTTON, name="Névnap keresése dátum alapján")
+for _ in range(50):
+    if option1.getState().contains(pyatspi.STATE_FOCUSED):
+        break
+    time.sleep(0.1)
+else:
+    raise AssertionError("after Keresés no control has the focus")
 heard = []
 pyatspi.Registry.registerEventListener(
     lambda event: heard.append((event.source.description, event.source.name)),

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# The real program as a screen reader meets it: through AT-SPI, on a session
-# bus of its own, under Xvfb with openbox.
+# The real program as a screen reader meets it: through AT-SPI, on the
+# test's own session bus, under Xvfb with openbox.
 #
 # Usage: screen_reader.sh PROGRAM
 # Exits 77 (skipped) when the display, the bus or the AT-SPI tools are missing.
-if [[ -z ${HALVORA_OWN_BUS:-} ]]; then
-    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
-    HALVORA_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 program=$1
 source "$(dirname "$0")/desktop.sh"
 need Xvfb openbox xdotool

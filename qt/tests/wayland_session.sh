@@ -11,12 +11,10 @@ shots=$2
 source "$(dirname "$0")/desktop.sh"
 need weston Xwayland weston-screenshooter xdotool convert
 mkdir -p "$shots"
-chmod 700 "$work"
 
 # Weston without its panel, on black, so that its own screenshots (which need
 # --debug and a renderer that draws) show the window alone.
 printf '[shell]\npanel-position=none\nbackground-image=\nbackground-color=0xff000000\n' >"$work/weston.ini"
-export XDG_RUNTIME_DIR=$work
 weston --backend=headless-backend.so --use-pixman --debug --xwayland --socket=halvora \
     --width=1280 --height=800 --idle-time=0 --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
 pids+=($!)

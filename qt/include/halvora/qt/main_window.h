@@ -58,7 +58,10 @@ protected:
 
 private:
     void build();
+    // Option1, Option2, the three lists, Command1 and Command2.
+    [[nodiscard]] std::array<QWidget*, 7> focus_order() const;
     void set_tab_order();
+    void offer_focus();
     void connect_events();
     [[nodiscard]] Scale scale() const;
     [[nodiscard]] float twips_x(double px) const;

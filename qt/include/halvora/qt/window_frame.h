@@ -8,7 +8,8 @@
 // A real window manager has the last word on a window's place and size, and
 // its answers come later than Qt's record of a request: the frame waits for
 // the user to let go of a border before the listener runs, and makes sure the
-// server ends with what was asked for.
+// server ends with what was asked for, or else that the window is the size
+// the server keeps.
 #pragma once
 
 #include <halvora/platform/platform.h>
@@ -40,8 +41,9 @@ public:
     void set_left(int twips) override;
     void set_top(int twips) override;
     // A size below one pixel of client area is raised to that pixel: a window
-    // without a client area is not shown at all. A maximized window is made
-    // normal first: it takes no size but the screen's.
+    // without a client area is not shown at all; below the least client area
+    // the window manager allows, to that. A maximized window is made normal
+    // first: it takes no size but the screen's.
     void set_width(int twips) override;
     void set_height(int twips) override;
 
@@ -55,6 +57,7 @@ private:
     [[nodiscard]] Scale scale() const;
     // Maximized or full screen: the window manager's size and place, not ours.
     [[nodiscard]] bool maximized() const;
+    [[nodiscard]] QSize least_client() const;
     void make_normal();
     void move_frame(QPoint position);
     void resize_client(QSize client);
@@ -62,9 +65,15 @@ private:
     void notify_listener();
     void expect_requested();
     void check_server();
+    void take_server_size(QSize server);
+    void note_refusal(QSize requested, QSize answered);
 
-    // How often to look whether the user has let go of the border.
-    static constexpr int drag_poll_ms = 40;
+    // How long the sizes from outside must have stopped before the listener
+    // runs (and how often to look whether the user has let go of the border
+    // after that); where the button on a frame cannot be seen, how long a
+    // hand's pause must be.
+    static constexpr int drag_quiet_ms = 150;
+    static constexpr int hand_pause_ms = 700;
     // How long the geometry must stay unchanged before it is compared with
     // the server's, and how often a request is repeated for the server.
     static constexpr int settle_ms = 200;

@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <optional>
+#include <string>
 
 class QWindow;
 
@@ -16,6 +17,15 @@ namespace halvora::qt::x11 {
 // a window's border while the window manager resizes it. False when the
 // program does not run on X11.
 [[nodiscard]] bool pointer_button_held();
+
+// Whether a button held on a window's frame shows in pointer_button_held().
+// Not under XWayland: there the compositor handles its frames itself, and the
+// X server hears nothing of a button pressed on one.
+[[nodiscard]] bool buttons_seen_on_frames();
+
+// The name the running window manager gives itself (_NET_WM_NAME on its
+// check window), such as "KWin"; empty when none says, or off X11.
+[[nodiscard]] std::string window_manager_name();
 
 // Where the X server has the window's client area now, in the server's pixels
 // from the top left corner of the root window; none off X11.
