@@ -5,7 +5,6 @@
 #include <halvora/win32/main_window.h>
 #include <halvora/win32/mouse.h>
 
-
 #include <algorithm>
 #include <cstddef>
 
