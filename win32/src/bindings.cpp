@@ -2,11 +2,30 @@
 #include <halvora/win32/text.h>
 
 namespace halvora::win32 {
+namespace {
+
+// A label that shows paints once for all that changed in one handler: a
+// static control would paint at once for its new text (wine's does) and once
+// more for the colour changed beside it, as the running title's are on every
+// tick. Its text is set without painting, and the label is left to paint
+// when the handler is done.
+void set_text(HWND widget, const std::wstring& text) {
+    if (IsWindowVisible(widget) == FALSE) {
+        SetWindowTextW(widget, text.c_str());
+        return;
+    }
+    SendMessageW(widget, WM_SETREDRAW, FALSE, 0);
+    SetWindowTextW(widget, text.c_str());
+    SendMessageW(widget, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(widget, nullptr, TRUE);
+}
+
+} // namespace
 
 void show_label(HWND widget, const Label& label, Property property, bool in_view) {
     switch (property) {
     case Property::text:
-        SetWindowTextW(widget, widen(label.text()).c_str());
+        set_text(widget, widen(label.text()));
         break;
     case Property::colour:
         // The colour is the window's answer when the label asks for it.

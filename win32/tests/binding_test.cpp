@@ -3,7 +3,7 @@
 // and bold item (a menu is its own process's to read); the labels' colours;
 // the resize raised inside the setting call, and a drag told once, when it
 // ends; the keyboard's place; clicks pressed and released; the about box's
-// keys; nothing running once the program ends.
+// keys; nothing running once the program ends; what a tick repaints.
 #include <halvora/help/help.h>
 #include <halvora/mainwindow/form1.h>
 #include <halvora/platform/fakes.h>
@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -272,6 +273,83 @@ TEST_F(Window, NothingRunsOnceTheProgramEnds) {
     EXPECT_EQ(form().pozicio, position);
     MSG message{};
     EXPECT_NE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE);
+}
+
+// Runs what Windows has queued, as the message loop would between events.
+void pump() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::string text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
+// Counts the paints of each of the window's controls: each asks the window
+// for its colours whenever it paints.
+class PaintCounter {
+public:
+    explicit PaintCounter(HWND window)
+        : window_(window) {
+        SetWindowSubclass(window_, count, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~PaintCounter() { RemoveWindowSubclass(window_, count, 1); }
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    std::map<HWND, int> paints;
+
+private:
+    static LRESULT CALLBACK count(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                  UINT_PTR /*id*/, DWORD_PTR self) {
+        if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+            ++reinterpret_cast<PaintCounter*>(self)->paints[reinterpret_cast<HWND>(lparam)];
+        }
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    HWND window_;
+};
+
+// A tick repaints what it changed, once, and nothing else: the running title
+// when it runs in sight; in the today panel's modes, and with the title
+// stopped, nothing (the clock at most once, when its minute turns).
+TEST_F(Window, ATickRepaintsOnlyWhatChanged) {
+    program.window().stop_timer(); // only the ticks sent here
+    const struct {
+        void (Form1::*mode)();
+        bool running;
+        int title_paints; // per tick
+    } cases[] = {{&Form1::teljes_Click, true, 1},
+                 {&Form1::teljes_Click, false, 0},
+                 {&Form1::mini_Click, true, 0},
+                 {&Form1::cimsor_Click, true, 0}};
+    constexpr int ticks = 20; // past the title's last step, where it starts again
+    for (const auto& c : cases) {
+        (form().*c.mode)();
+        form().villogas = c.running;
+        SendMessageW(main(), WM_TIMER, 1, 0);
+        pump();
+        PaintCounter counter{main()};
+        for (int tick = 0; tick < ticks; ++tick) {
+            SendMessageW(main(), WM_TIMER, 1, 0);
+            pump();
+        }
+        const std::string mode = form().nezet + (c.running ? ", running" : ", stopped");
+        EXPECT_EQ(counter.paints[controls().Label4], c.title_paints * ticks) << mode;
+        EXPECT_LE(counter.paints[controls().Label1[clock_label]], 1) << mode;
+        counter.paints.erase(controls().Label4);
+        counter.paints.erase(controls().Label1[clock_label]);
+        for (const auto& [control, paints] : counter.paints) {
+            EXPECT_EQ(paints, 0) << mode << ": control " << GetDlgCtrlID(control);
+        }
+    }
+    EXPECT_EQ(text_of(controls().Label4), form().Label4.text());
 }
 
 } // namespace
