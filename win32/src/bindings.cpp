@@ -10,7 +10,7 @@ namespace {
 // tick. Its text is set without painting, and the label is left to paint
 // when the handler is done.
 void set_text(HWND widget, const std::wstring& text) {
-    if (IsWindowVisible(widget) == FALSE) {
+    if (IsWindowVisible(widget) == FALSE) { // the window itself is not shown yet
         SetWindowTextW(widget, text.c_str());
         return;
     }
@@ -22,17 +22,27 @@ void set_text(HWND widget, const std::wstring& text) {
 
 } // namespace
 
+// A label out of sight is told nothing until it shows: the running title
+// changes on every tick, mostly where nobody sees it.
 void show_label(HWND widget, const Label& label, Property property, bool in_view) {
+    const bool shown = label.visible() && in_view;
     switch (property) {
     case Property::text:
-        set_text(widget, widen(label.text()));
+        if (shown) {
+            set_text(widget, widen(label.text()));
+        }
         break;
     case Property::colour:
         // The colour is the window's answer when the label asks for it.
-        InvalidateRect(widget, nullptr, TRUE);
+        if (shown) {
+            InvalidateRect(widget, nullptr, TRUE);
+        }
         break;
     case Property::visible:
-        ShowWindow(widget, label.visible() && in_view ? SW_SHOWNA : SW_HIDE);
+        if (shown) {
+            SetWindowTextW(widget, widen(label.text()).c_str());
+        }
+        ShowWindow(widget, shown ? SW_SHOWNA : SW_HIDE);
         break;
     default:
         break;

@@ -247,8 +247,18 @@ void MainWindow::run(const std::function<void()>& handler) {
     --running_;
 }
 
+// The timer's ticks go straight to their procedure, past the procedures the
+// window is subclassed with, which ask the system for their records on every
+// message they see.
 void MainWindow::start_timer() {
-    SetTimer(window_, timer_id, timer_interval_ms, nullptr);
+    SetTimer(window_, timer_id, timer_interval_ms, tick);
+}
+
+void CALLBACK MainWindow::tick(HWND window, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self != nullptr) {
+        self->run([self] { self->form_->Timer1_Timer(); });
+    }
 }
 
 void MainWindow::stop_timer() {
@@ -282,7 +292,7 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_MBUTTONDOWN:
         mouse_down(message, wparam, lparam);
         return 0;
-    case WM_TIMER:
+    case WM_TIMER: // a tick sent to the window ticks as the timer's own
         if (wparam == timer_id) {
             run([this] { form_->Timer1_Timer(); });
         }

@@ -318,7 +318,8 @@ private:
 
 // A tick repaints what it changed, once, and nothing else: the running title
 // when it runs in sight; in the today panel's modes, and with the title
-// stopped, nothing (the clock at most once, when its minute turns).
+// stopped, nothing (the clock at most once, when its minute turns). A label
+// out of sight gets its text when it shows.
 TEST_F(Window, ATickRepaintsOnlyWhatChanged) {
     program.window().stop_timer(); // only the ticks sent here
     const struct {
@@ -349,6 +350,18 @@ TEST_F(Window, ATickRepaintsOnlyWhatChanged) {
             EXPECT_EQ(paints, 0) << mode << ": control " << GetDlgCtrlID(control);
         }
     }
+    // Out of sight the title was told nothing; it shows what it has come to.
+    form().teljes_Click();
+    EXPECT_EQ(text_of(controls().Label4), form().Label4.text());
+
+    // The timer's own ticks, which the window's procedure never sees, reach the logic.
+    const auto step = form().pozicio;
+    program.window().start_timer();
+    for (int waited = 0; waited < 2000 && form().pozicio == step; waited += 10) {
+        Sleep(10);
+        pump();
+    }
+    EXPECT_NE(form().pozicio, step);
     EXPECT_EQ(text_of(controls().Label4), form().Label4.text());
 }
 

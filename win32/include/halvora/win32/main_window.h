@@ -69,6 +69,7 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static void CALLBACK tick(HWND window, UINT message, UINT_PTR id, DWORD time);
     LRESULT handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     void build();
