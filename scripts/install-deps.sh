@@ -5,7 +5,7 @@
 #   bash scripts/install-deps.sh [SET ...]     (default: program)
 #
 #   program   build and start the Linux program
-#   windows   build the Windows program (cross-compiled with mingw-w64)
+#   windows   build the Windows program (cross-compiled with mingw-w64) and its installer
 #   test      everything the test command runs, on top of program and windows
 #   perf      the performance kit of tools/perf, on top of program
 set -euo pipefail
@@ -22,6 +22,8 @@ program=(
 )
 windows=(
     cmake ninja-build g++-mingw-w64-x86-64-posix
+    # the installer
+    nsis
 )
 test=(
     # the Windows program and its tests under wine, with wine's own fonts and

@@ -27,15 +27,6 @@ fail() {
     exit 1
 }
 
-# Polls the command every 0.1 s for up to $1 seconds.
-wait_for() {
-    for ((tries = $1 * 10; tries > 0; tries--)); do
-        "${@:2}" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 seen() { timeout 10 "$wine_run" "$probe" | tr -d '\r'; }
 # The outer rectangle of the program's window of a class: "x y w h".
 outer() { seen | sed -n "s/^window $1 .* outer=\([-0-9]*\),\([-0-9]*\),\([0-9]*\),\([0-9]*\) .*visible=1/\1 \2 \3 \4/p" | head -n1; }

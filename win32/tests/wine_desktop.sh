@@ -26,6 +26,16 @@ need() {
     done
 }
 
+# Polls the command every 0.1 s for up to $1 seconds.
+wait_for() {
+    local tries
+    for ((tries = $1 * 10; tries > 0; tries--)); do
+        "${@:2}" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)/wine.sh
 
 # Usage: start_wine_desktop PREFIX

@@ -6,7 +6,9 @@
 //   window CLASS "TITLE" outer=X,Y,W,H client=X,Y,W,H visible=0|1   (screen pixels)
 //   control CLASS id=N "TEXT" at=X,Y,W,H visible=0|1 enabled=0|1 checked=0|1 items=N
 //   message "TEXT"                                       (a message box's text)
+//   button "TEXT"                                (a shown button of a message box or dialog)
 //   focus CLASS id=N                                     (a list for its text field)
+//   program "PATH"                          (the file the main window's process runs)
 #include <windows.h>
 
 #include <cstdio>
@@ -38,6 +40,21 @@ std::string class_of(HWND window) {
     wchar_t name[128] = {};
     GetClassNameW(window, name, 128);
     return utf8(name);
+}
+
+// The file the process that owns the window was started from.
+std::string program_of(HWND window) {
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+    if (process == nullptr) {
+        return {};
+    }
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    const BOOL found = QueryFullProcessImageNameW(process, 0, path, &size);
+    CloseHandle(process);
+    return found != FALSE ? utf8(std::wstring(path, size)) : std::string{};
 }
 
 std::string rect_text(const RECT& r) {
@@ -78,6 +95,7 @@ BOOL CALLBACK print_top_level(HWND window, LPARAM /*unused*/) {
     if (type == "HalvoraForm1" || type == "HalvoraAbout") {
         print_window(window);
         if (type == "HalvoraForm1") {
+            std::printf("program \"%s\"\n", program_of(window).c_str());
             EnumChildWindows(window, print_control, 0);
             DWORD process = 0;
             const DWORD thread = GetWindowThreadProcessId(window, &process);
@@ -103,6 +121,8 @@ BOOL CALLBACK print_top_level(HWND window, LPARAM /*unused*/) {
              part = GetWindow(part, GW_HWNDNEXT)) {
             if (class_of(part) == "Static" && !text_of(part).empty()) {
                 std::printf("message \"%s\"\n", text_of(part).c_str());
+            } else if (class_of(part) == "Button" && IsWindowVisible(part) != FALSE) {
+                std::printf("button \"%s\"\n", text_of(part).c_str());
             }
         }
     }
