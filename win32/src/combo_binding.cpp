@@ -27,6 +27,21 @@ std::wstring item_text(HWND widget, int index) {
     return text;
 }
 
+// How many items at their start the lists share. The list tells each change
+// on its own: one item more than shown, with the last shown one in its place,
+// is one added at the end. Comparing the whole lists at every item of a fill
+// would take its square.
+std::size_t shared_start(const std::vector<std::string>& shown,
+                         const std::vector<std::string>& items) {
+    if (items.size() == shown.size() + 1 &&
+        (shown.empty() || shown.back() == items[shown.size() - 1])) {
+        return shown.size();
+    }
+    return static_cast<std::size_t>(
+        std::mismatch(shown.begin(), shown.end(), items.begin(), items.end()).first -
+        shown.begin());
+}
+
 } // namespace
 
 ComboBinding::ComboBinding(HWND widget, ComboBox& list, Leaving leaving)
@@ -122,11 +137,13 @@ void ComboBinding::show(Property property) {
 }
 
 // Only what differs is sent: the items the lists share at their start stay.
+// Items added at the end change neither the chosen item nor the text, so
+// only a removal has them shown again: the lists are filled item by item,
+// and reading the text back each time would cost the start-up dearly.
 void ComboBinding::show_items() {
     const std::vector<std::string>& items = list_.items();
-    const auto shared = static_cast<std::size_t>(
-        std::mismatch(shown_items_.begin(), shown_items_.end(), items.begin(), items.end()).first -
-        shown_items_.begin());
+    const std::size_t shared = shared_start(shown_items_, items);
+    const bool removed = shared < shown_items_.size();
     for (std::size_t i = shown_items_.size(); i > shared; --i) {
         SendMessageW(widget_, CB_DELETESTRING, i - 1, 0);
     }
@@ -135,7 +152,9 @@ void ComboBinding::show_items() {
         SendMessageW(widget_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(items[i]).c_str()));
         shown_items_.push_back(items[i]);
     }
-    show_chosen();
+    if (removed) {
+        show_chosen();
+    }
 }
 
 // Choosing an item writes it into the text field (no item empties it): the

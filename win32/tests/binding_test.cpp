@@ -3,7 +3,8 @@
 // and bold item (a menu is its own process's to read); the labels' colours;
 // the resize raised inside the setting call, and a drag told once, when it
 // ends; the keyboard's place; clicks pressed and released; the about box's
-// keys; nothing running once the program ends; what a tick repaints.
+// keys; nothing running once the program ends; what a tick repaints; the
+// native lists item for item.
 #include <halvora/help/help.h>
 #include <halvora/mainwindow/form1.h>
 #include <halvora/platform/fakes.h>
@@ -63,6 +64,22 @@ std::string open_menu(PopupMenu& popup) {
     popup.open(platform::MenuItemId::mini, platform::MenuAnchor::focus);
     KillTimer(nullptr, timer);
     return seen;
+}
+
+// Runs what Windows has queued, as the message loop would between events.
+void pump() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::string text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
 }
 
 TEST(Units, TwipsAtEachResolution) {
@@ -275,20 +292,29 @@ TEST_F(Window, NothingRunsOnceTheProgramEnds) {
     EXPECT_NE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE);
 }
 
-// Runs what Windows has queued, as the message loop would between events.
-void pump() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+// The native lists follow the logic's, item for item, with their text and
+// chosen item: filled at the start, and fitted to each month, shorter and
+// longer, as leaving the month list does.
+TEST_F(Window, ListsFollowTheLogicsItems) {
+    const auto same = [](HWND native, const ComboBox& logic, const std::string& why) {
+        ASSERT_EQ(SendMessageW(native, CB_GETCOUNT, 0, 0), logic.count()) << why;
+        for (int i = 0; i < logic.count(); ++i) {
+            wchar_t item[64] = {};
+            SendMessageW(native, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(item));
+            ASSERT_EQ(narrow(item), logic.item(i)) << why << ", item " << i;
+        }
+        EXPECT_EQ(text_of(native), logic.text()) << why;
+        EXPECT_EQ(SendMessageW(native, CB_GETCURSEL, 0, 0), logic.list_index()) << why;
+    };
+    same(controls().Combo2, form().Combo2, "names");
+    same(controls().Combo1[month_list], form().Combo1[month_list], "months");
+    for (const char* month : {"február", "március", "április", "február", "december", "június"}) {
+        form().Combo1[month_list].set_text(month);
+        bool cancel = false;
+        form().Combo1_Validate(month_list, cancel);
+        same(controls().Combo1[day_list], form().Combo1[day_list], month);
     }
-}
-
-std::string text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return narrow(text);
 }
 
 // Counts the paints of each of the window's controls: each asks the window
