@@ -24,7 +24,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 source "$(dirname "$0")/../../../win32/tests/wine_desktop.sh"
 need Xvfb wine winepath xdotool import convert
 mkdir -p "$shots"
-rm -f "$shots"/windows-installer-*.png
+rm -f "$shots"/*.png # the folder is this test's own
 
 fail() {
     echo "FAIL: $*" >&2
