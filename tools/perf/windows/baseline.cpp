@@ -76,8 +76,8 @@ HWND list(HWND parent, const Rect& frame, const Rect& place, int items) {
 
 void build(HWND window) {
     constexpr DWORD label = WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-    const std::array<const wchar_t*, halvora::label1_count> today{
-        L"december", L"Hétfõ", L"01:37", L"Ambrus napja", L"2026.", L"7."};
+    const auto today = halvora::by_label1<const wchar_t*>(L"2026.", L"december", L"7.", L"Hétfõ",
+                                                          L"01:37", L"Ambrus napja");
     std::array<HWND, halvora::label1_count> labels{};
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i] = control(window, WC_STATICW, label, today[i], layout::Label1[i]);
@@ -87,14 +87,14 @@ void build(HWND window) {
                  reinterpret_cast<WPARAM>(font(L"MS Sans Serif", 8.25, FW_BOLD)), FALSE);
 
     // The search panels, hidden in the starting view.
-    const Rect& date = layout::Frame1_0;
-    const Rect& name = layout::Frame1_1;
+    const Rect& date = layout::Frame1[halvora::date_panel];
+    const Rect& name = layout::Frame1[halvora::name_panel];
     control(window, WC_BUTTONW, BS_RADIOBUTTON | WS_TABSTOP, L"Névnap keresése dátum alapján",
             layout::Option1, date.left, date.top);
     control(window, WC_BUTTONW, BS_RADIOBUTTON | WS_TABSTOP, L"Dátum keresése keresztnév alapján",
             layout::Option2, name.left, name.top);
-    list(window, date, layout::Combo1_0, 12);
-    list(window, date, layout::Combo1_1, 31);
+    list(window, date, layout::Combo1[halvora::month_list], 12);
+    list(window, date, layout::Combo1[halvora::day_list], 31);
     list(window, name, layout::Combo2, 436);
     control(window, WC_BUTTONW, BS_DEFPUSHBUTTON | WS_TABSTOP, L"Keresés", layout::Command1);
     control(window, WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, L"Kilépés", layout::Command2);
