@@ -4,8 +4,9 @@
 # the Start-menu shortcut and the entry in the installed-programs list where
 # Windows keeps them, and nothing outside the user's own; the program started
 # from that shortcut (its window, and the file its process runs, read by the
-# probe); an uninstall refused while the program runs; a silent uninstall, as
-# the installed-programs list would run it. Then the same through the pages, in
+# probe); an uninstall, and an install again, refused while the program runs;
+# installed again once it has closed; a silent uninstall, as the
+# installed-programs list would run it. Then the same through the pages, in
 # Hungarian, as a user clicks through them: the installer's, which start the
 # program at the end, and the uninstaller's, from the installed-programs list,
 # each page on a screenshot. After both, once the system has started again,
@@ -133,9 +134,21 @@ status=$?
     fail "an uninstall that gave up took files away"
 [[ -n $(value DisplayName) ]] || fail "an uninstall that gave up took the list's entry away"
 
-# Closed, as from its title bar; then uninstalled silently, as the list does it.
+# Nor can it be installed again over itself while it runs: the installer
+# says so by its exit code. Once the program has closed (as from its title
+# bar), installing again replaces it, and the list still holds one entry.
+"$wine_run" "$installer" /S >/dev/null 2>&1
+status=$?
+((status != 0)) || fail "installing over the running program reported success"
 win taskkill /im halvora.exe >/dev/null
 wait_for 10 halvora_gone || fail "the program did not close"
+"$wine_run" "$installer" /S >/dev/null 2>&1
+status=$?
+((status == 0)) || fail "installing again ended with $status"
+cmp -s "$program" "$install_dir/halvora.exe" || fail "installed again, the program is not the one shipped"
+[[ $(win reg query "${key%\\*}" /s | grep -c DisplayName) == 1 ]] || fail "installed again, the list holds more than one entry"
+
+# Uninstalled silently, as the list does it.
 eval "quiet=($(value QuietUninstallString | sed 's/\\/\\\\/g'))"
 "$wine_run" "${quiet[@]}" >/dev/null 2>&1
 gone() { [[ ! -e $install_dir && ! -e $(unix_path "$shortcut") && -z $(value DisplayName) ]]; }
