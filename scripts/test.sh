@@ -2,8 +2,8 @@
 # Runs every check, the quickest first, so that a slip fails early: clang-format
 # and clang-tidy (which need a configured tree, not a build), then the build with
 # warnings as errors and all its tests, every logic test again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program and the
-# logic's tests cross-built and run under wine, and each fuzz target for a
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program, its
+# installer and the logic's tests cross-built and run under wine, and each fuzz target for a
 # bounded time (FUZZ_SECONDS, default 60). Builds, tests and fuzzers use as many
 # jobs as the machine has cores.
 set -euo pipefail
