@@ -42,12 +42,14 @@ halvora_shows() { seen | grep -q '^window HalvoraForm1 .*visible=1'; }
 halvora_gone() { ! seen | grep -q '^window HalvoraForm1'; }
 # A page of the installer or the uninstaller, by the button that goes on from it.
 page_shows() { seen | tr -d "&" | grep -qx "button \"$1\""; }
-# The dialog's window with a little of the screen around it.
-shoot_page() { # name
+# A window of the class (the program's, or a dialog's: #32770), with a little
+# of the screen around it.
+shoot() { # class name
     local x y w h
-    IFS=, read -r x y w h <<<"$(seen | sed -n 's/^window #32770 .* outer=\([-0-9,]*\) .*visible=1/\1/p' | head -n1)"
+    IFS=, read -r x y w h <<<"$(seen | sed -n "s/^window $1 .* outer=\([-0-9,]*\) .*visible=1/\1/p" | head -n1)"
     timeout 10 import -window root "$wine_work/root.png"
-    convert "$wine_work/root.png" -crop "$((w + 8))x$((h + 8))+$((x - 4))+$((y - 4))" +repage "$shots/$1.png"
+    convert "$wine_work/root.png" -crop "$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))" \
+        +repage "$shots/$2.png"
 }
 
 start_wine_desktop "$prefix"
@@ -122,8 +124,7 @@ outside=$(changes before installed | grep -v -e "^> file ./users/$(basename "$pr
 wait_for 20 halvora_shows || fail "the shortcut started no Halvora window"
 [[ $(seen | sed -n 's/^program "\(.*\)"/\1/p') == "$home\\halvora.exe" ]] ||
     fail "the window's program is $(seen | sed -n 's/^program //p'), not the installed one"
-timeout 10 import -window root "$wine_work/root.png"
-convert "$wine_work/root.png" -crop 416x76+432+0 +repage "$shots/windows-installed.png"
+shoot HalvoraForm1 windows-installed
 
 # While it runs, the uninstaller (here run in place, so that its answer is
 # seen) gives up and takes nothing away.
@@ -146,15 +147,15 @@ wait_for 10 halvora_gone || fail "the program did not close"
 status=$?
 ((status == 0)) || fail "installing again ended with $status"
 cmp -s "$program" "$install_dir/halvora.exe" || fail "installed again, the program is not the one shipped"
-[[ $(win reg query "${key%\\*}" /s | grep -c DisplayName) == 1 ]] || fail "installed again, the list holds more than one entry"
+[[ $(win reg query "${key%\\*}" /s | grep -c DisplayName) == 1 ]] ||
+    fail "installed again, the list holds more than one entry"
 
 # Uninstalled silently, as the list does it.
-eval "quiet=($(value QuietUninstallString | sed 's/\\/\\\\/g'))"
-"$wine_run" "${quiet[@]}" >/dev/null 2>&1
+[[ $(value QuietUninstallString) =~ ^\"(.*)\"\ (.*)$ ]] || fail "no quiet uninstall command"
+"$wine_run" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" >/dev/null 2>&1
 gone() { [[ ! -e $install_dir && ! -e $(unix_path "$shortcut") && -z $(value DisplayName) ]]; }
-wait_for 20 gone || fail "the silent uninstall left: $(ls "$install_dir" 2>&1), shortcut $(ls "$(unix_path "$shortcut")" 2>&1)"
+wait_for 20 gone || fail "the silent uninstall left: $(ls "$install_dir" 2>&1)"
 [[ $(win uninstaller --list) != *Halvora* ]] || fail "Halvora is still in the installed-programs list"
-
 
 # Through the installer's pages: Tovább, Telepítés, and Befejezés, which
 # starts the program, as its box is ticked.
@@ -162,7 +163,7 @@ wait_for 20 gone || fail "the silent uninstall left: $(ls "$install_dir" 2>&1), 
 for step in "Tovább >:windows-installer-welcome" "Telepítés:" "Befejezés:windows-installer-finish"; do
     wait_for 20 page_shows "${step%%:*}" || fail "no installer page with \"${step%%:*}\""
     [[ $(seen) == *'window #32770 "Halvora Telepítő'* ]] || fail "the installer's title: $(seen | grep '#32770')"
-    [[ -z ${step#*:} ]] || shoot_page "${step#*:}"
+    [[ -z ${step#*:} ]] || shoot '#32770' "${step#*:}"
     timeout 5 xdotool key Return
 done
 wait_for 20 halvora_shows || fail "the installer's last page started no Halvora window"
@@ -176,7 +177,7 @@ wait_for 10 halvora_gone || fail "the program did not close"
 for step in "Eltávolítás:windows-uninstaller" "Bezárás:"; do
     wait_for 20 page_shows "${step%%:*}" || fail "no uninstaller page with \"${step%%:*}\""
     [[ $(seen) == *'window #32770 "Halvora Eltávolító'* ]] || fail "the uninstaller's title: $(seen | grep '#32770')"
-    [[ -z ${step#*:} ]] || shoot_page "${step#*:}"
+    [[ -z ${step#*:} ]] || shoot '#32770' "${step#*:}"
     timeout 5 xdotool key Return
 done
 wait_for 20 gone || fail "the uninstall through its pages left: $(ls "$install_dir" 2>&1)"
