@@ -28,17 +28,18 @@ usage() {
 }
 while (($#)); do
     case $1 in
-    --no-doc) write_doc=0 && shift && continue ;;
-    --runs | --cpu-runs | --span | --max-wait) [[ ${2:-} =~ ^[1-9][0-9]*$ ]] || usage ;;
+    --no-doc)
+        write_doc=0
+        shift
+        ;;
+    --runs | --cpu-runs | --span | --max-wait)
+        [[ ${2:-} =~ ^[1-9][0-9]*$ ]] || usage
+        option=${1#--}
+        printf -v "${option//-/_}" %s "$2" # --cpu-runs sets cpu_runs
+        shift 2
+        ;;
     *) usage ;;
     esac
-    case $1 in
-    --runs) runs=$2 ;;
-    --cpu-runs) cpu_runs=$2 ;;
-    --span) span=$2 ;;
-    --max-wait) max_wait=$2 ;;
-    esac
-    shift 2
 done
 say() { echo "== $*" >&2; }
 
