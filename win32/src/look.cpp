@@ -91,12 +91,13 @@ HICON program_icon(int size) {
                                          size, LR_DEFAULTCOLOR));
 }
 
-void register_window_class(const wchar_t* name, WNDPROC procedure) {
+void register_window_class(const wchar_t* name, WNDPROC procedure, UINT style) {
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &type) != FALSE) {
         return;
     }
+    type.style = style;
     type.lpfnWndProc = procedure;
     type.hInstance = GetModuleHandleW(nullptr);
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);

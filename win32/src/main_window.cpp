@@ -7,12 +7,14 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace halvora::win32 {
 namespace {
 
 constexpr const wchar_t* class_name = L"HalvoraForm1";
 constexpr UINT_PTR timer_id = 1;
+constexpr UINT_PTR build_timer_id = 2;
 
 // Screen readers name a list by the static text that comes just before it;
 // these have no room on the screen.
@@ -40,7 +42,8 @@ LRESULT CALLBACK tab_stop_always(HWND option, UINT message, WPARAM wparam, LPARA
 } // namespace
 
 MainWindow::MainWindow() {
-    register_window_class(class_name, procedure);
+    // Double clicks told as such: the second press on the running title is no new click.
+    register_window_class(class_name, procedure, CS_DBLCLKS);
     // A sizable border and a title bar with a close button only.
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     CreateWindowExW(WS_EX_CONTROLPARENT, class_name, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -89,58 +92,79 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam,
     return failed ? DefWindowProcW(window, message, wparam, lparam) : result;
 }
 
+// Where the design puts each control at the window's scale; the options are
+// made as wide as their captions once they have them.
+struct MainWindow::Places {
+    std::array<RECT, label1_count> Label1{};
+    std::array<RECT, frame1_count> Frame1{};
+    RECT Option1{};
+    RECT Option2{};
+    std::array<RECT, combo1_count> Combo1{};
+    RECT Combo2{};
+    RECT Frame2{};
+    RECT Frame3{};
+    RECT Label2{};
+    RECT Label3{};
+    RECT Command1{};
+    RECT Label4{};
+    RECT Command2{};
+
+    explicit Places(const Scale& s) {
+        for (std::size_t i = 0; i < Label1.size(); ++i) {
+            Label1[i] = s.px(layout::Label1[i]);
+        }
+        const Rect& date = layout::Frame1[date_panel];
+        const Rect& name = layout::Frame1[name_panel];
+        Frame1 = {s.px(date), s.px(name)};
+        const Rect frame2 = in_frame(date, layout::Frame2);
+        const Rect frame3 = in_frame(name, layout::Frame3);
+        Frame2 = s.px(frame2);
+        Frame3 = s.px(frame3);
+        Label2 = s.px(in_frame(frame2, layout::Label2));
+        Label3 = s.px(in_frame(frame3, layout::Label3));
+        // A list's height is that of its text field and its drop-down together.
+        const auto list = [&s](const Rect& frame, const Rect& place) {
+            RECT at = s.px(in_frame(frame, place));
+            at.bottom += s.px(3000);
+            return at;
+        };
+        Combo1 = {list(date, layout::Combo1[month_list]), list(date, layout::Combo1[day_list])};
+        Combo2 = list(name, layout::Combo2);
+        Option1 = s.px(in_frame(date, layout::Option1));
+        Option2 = s.px(in_frame(name, layout::Option2));
+        Command1 = s.px(layout::Command1);
+        Label4 = s.px(layout::Label4);
+        Command2 = s.px(layout::Command2);
+    }
+};
+
+namespace {
+
+HWND make_control(HWND window, const wchar_t* type, DWORD style, const RECT& place, HFONT font,
+                  int id = 0, const wchar_t* text = L"") {
+    HWND made = CreateWindowExW(0, type, text, WS_CHILD | WS_CLIPSIBLINGS | style, place.left,
+                                place.top, place.right - place.left, place.bottom - place.top,
+                                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return made;
+}
+
+constexpr DWORD label_style = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+
+} // namespace
+
+// Each control is made at its place, with its font, in its place in the
+// order: under wine each message to a control is a round trip to its server,
+// and the first paint waits for those of the controls it shows. The window
+// starts with the today panel alone; the search panels follow.
 void MainWindow::build() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto make = [&](const wchar_t* type, DWORD style, int id = 0, const wchar_t* text = L"") {
-        return CreateWindowExW(0, type, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0,
-                               0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               instance, nullptr);
-    };
-    constexpr DWORD tab_stop = WS_TABSTOP | WS_GROUP;
-    constexpr DWORD list = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab_stop;
-    constexpr DWORD label = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-    Controls& c = controls_;
-    // Made in the order of the keyboard's focus, which follows the order of
-    // the controls; the frames last, below the controls drawn over them.
-    c.Option1 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, option1_id);
-    c.Option2 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, option2_id);
-    for (HWND option : {c.Option1, c.Option2}) {
-        SetWindowSubclass(option, tab_stop_always, 1, 0);
-    }
-    const std::array<int, 3> list_ids{month_list_id, day_list_id, name_list_id};
-    std::array<HWND, 3> lists{};
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        name_labels_.push_back(make(WC_STATICW, label, 0, list_names[i]));
-        lists[i] = make(WC_COMBOBOXW, list, list_ids[i]);
-    }
-    c.Combo1 = {lists[0], lists[1]};
-    c.Combo2 = lists[2];
-    c.Command1 = make(WC_BUTTONW, BS_DEFPUSHBUTTON | tab_stop, command1_id);
-    c.Command2 = make(WC_BUTTONW, BS_PUSHBUTTON | tab_stop, command2_id);
-    for (int i = 0; i < label1_count; ++i) {
-        c.Label1[static_cast<std::size_t>(i)] =
-            make(WC_STATICW, label | SS_NOTIFY, label1_first_id + i);
-    }
-    c.Label2 = make(WC_STATICW, label, label2_id);
-    c.Label3 = make(WC_STATICW, label, label3_id);
-    // One line, centred: the running title is wider than its place at times.
-    c.Label4 = make(WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | SS_NOTIFY, label4_id);
-    c.Frame2 = make(WC_BUTTONW, BS_GROUPBOX, frame2_id);
-    c.Frame3 = make(WC_BUTTONW, BS_GROUPBOX, frame3_id);
-    for (int i = 0; i < frame1_count; ++i) {
-        c.Frame1[static_cast<std::size_t>(i)] = make(WC_BUTTONW, BS_GROUPBOX, frame1_first_id + i);
-    }
-    // The order of the controls is made sure of, whatever order Windows gave them.
-    HWND above = HWND_TOP;
-    std::vector<HWND> order{c.Option1, c.Option2};
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        order.push_back(name_labels_[i]);
-        order.push_back(lists[i]);
-    }
-    order.insert(order.end(), {c.Command1, c.Command2});
+    fonts_ = std::make_unique<Fonts>(scale_);
+    const Places at{scale_};
     // Two of the today panel's labels overlap as designed (the month's and the
     // day's); the one further right lies above, so that each text shows from
-    // its start and only a label's blank tail goes under its neighbour.
+    // its start and only a label's blank tail goes under its neighbour. Each
+    // new control goes below those made before it.
     std::array<int, label1_count> by_left{};
     for (int i = 0; i < label1_count; ++i) {
         by_left[static_cast<std::size_t>(i)] = i;
@@ -150,20 +174,12 @@ void MainWindow::build() {
                layout::Label1[static_cast<std::size_t>(b)].left;
     });
     for (const int i : by_left) {
-        order.push_back(c.Label1[static_cast<std::size_t>(i)]);
+        const auto index = static_cast<std::size_t>(i);
+        controls_.Label1[index] = make_control(window_, WC_STATICW, WS_VISIBLE | label_style,
+                                               at.Label1[index], fonts_->sans, label1_first_id + i);
     }
-    order.insert(order.end(),
-                 {c.Label2, c.Label3, c.Label4, c.Frame2, c.Frame3, c.Frame1[0], c.Frame1[1]});
-    for (HWND control : order) {
-        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = control;
-    }
-    for (HWND combo : lists) {
-        SendMessageW(combo, CB_SETMINVISIBLE, 12, 0);
-    }
-    fonts_ = std::make_unique<Fonts>(scale_);
-    set_fonts();
-    place_controls();
+    SendMessageW(controls_.Label1[clock_label], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts_->sans_bold), FALSE);
     for (const bool big : {true, false}) {
         const int size =
             system_metric(big ? SM_CXICON : SM_CXSMICON, static_cast<UINT>(scale_.dpi()));
@@ -172,48 +188,112 @@ void MainWindow::build() {
     }
 }
 
-void MainWindow::set_fonts() {
-    const auto set = [](HWND control, HFONT font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+// Out of sight, below the today panel's labels, which they do not overlap.
+// Three editable lists take as long to make as all the rest of the window.
+void MainWindow::build_search_panels() {
+    if (search_panels_built_) {
+        return;
+    }
+    search_panels_built_ = true;
+    KillTimer(window_, build_timer_id);
+    const Places at{scale_};
+    const auto make = [&](const wchar_t* type, DWORD style, const RECT& place, int id = 0,
+                          const wchar_t* text = L"") {
+        return make_control(window_, type, style, place, fonts_->sans, id, text);
     };
+    constexpr DWORD tab_stop = WS_TABSTOP | WS_GROUP;
+    constexpr DWORD list = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | tab_stop;
+    Controls& c = controls_;
+    // In the order of the keyboard's focus, which follows the order of the
+    // controls; the frames last, below the controls drawn over them.
+    c.Option1 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, at.Option1, option1_id);
+    c.Option2 = make(WC_BUTTONW, BS_RADIOBUTTON | tab_stop, at.Option2, option2_id);
+    for (HWND option : {c.Option1, c.Option2}) {
+        SetWindowSubclass(option, tab_stop_always, 1, 0);
+    }
+    const std::array<int, 3> list_ids{month_list_id, day_list_id, name_list_id};
+    const std::array<RECT, 3> list_places{at.Combo1[month_list], at.Combo1[day_list], at.Combo2};
+    std::array<HWND, 3> lists{};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        name_labels_.push_back(make(WC_STATICW, label_style, RECT{}, 0, list_names[i]));
+        lists[i] = make(WC_COMBOBOXW, list, list_places[i], list_ids[i]);
+        SendMessageW(lists[i], CB_SETMINVISIBLE, 12, 0);
+    }
+    c.Combo1 = {lists[0], lists[1]};
+    c.Combo2 = lists[2];
+    c.Command1 = make(WC_BUTTONW, BS_DEFPUSHBUTTON | tab_stop, at.Command1, command1_id);
+    c.Command2 = make(WC_BUTTONW, BS_PUSHBUTTON | tab_stop, at.Command2, command2_id);
+    c.Label2 = make(WC_STATICW, label_style, at.Label2, label2_id);
+    c.Label3 = make(WC_STATICW, label_style, at.Label3, label3_id);
+    // One line, centred: the running title is wider than its place at times.
+    c.Label4 = make(WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, at.Label4, label4_id);
+    SendMessageW(c.Label4, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->serif_bold), FALSE);
+    c.Frame2 = make(WC_BUTTONW, BS_GROUPBOX, at.Frame2, frame2_id);
+    c.Frame3 = make(WC_BUTTONW, BS_GROUPBOX, at.Frame3, frame3_id);
+    for (int i = 0; i < frame1_count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        c.Frame1[index] = make(WC_BUTTONW, BS_GROUPBOX, at.Frame1[index], frame1_first_id + i);
+    }
+    if (form_ != nullptr) {
+        bind_search_panels();
+        show_search_area();
+    }
+}
+
+// At once if the first view shows them; else by a timer, whose message comes
+// only when nothing else waits, the first paint included.
+void MainWindow::build_search_panels_soon() {
+    if (form_ != nullptr && form_->search_area.visible()) {
+        build_search_panels();
+    } else if (!search_panels_built_) {
+        SetTimer(window_, build_timer_id, USER_TIMER_MINIMUM, nullptr);
+    }
+}
+
+void MainWindow::set_fonts() {
     for (HWND control = GetWindow(window_, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        set(control, fonts_->sans);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->sans), TRUE);
     }
-    set(controls_.Label1[clock_label], fonts_->sans_bold);
-    set(controls_.Label4, fonts_->serif_bold);
+    SendMessageW(controls_.Label1[clock_label], WM_SETFONT,
+                 reinterpret_cast<WPARAM>(fonts_->sans_bold), TRUE);
+    if (controls_.Label4 != nullptr) {
+        SendMessageW(controls_.Label4, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->serif_bold),
+                     TRUE);
+    }
 }
 
 void MainWindow::place_controls() {
-    const Scale& s = scale_;
+    const Places at{scale_};
     const Controls& c = controls_;
     for (std::size_t i = 0; i < c.Label1.size(); ++i) {
-        move(c.Label1[i], s.px(layout::Label1[i]));
+        move(c.Label1[i], at.Label1[i]);
     }
-    move(c.Frame1[date_panel], s.px(layout::Frame1[date_panel]));
-    move(c.Frame1[name_panel], s.px(layout::Frame1[name_panel]));
-    const Rect frame2 = in_frame(layout::Frame1[date_panel], layout::Frame2);
-    const Rect frame3 = in_frame(layout::Frame1[name_panel], layout::Frame3);
-    move(c.Frame2, s.px(frame2));
-    move(c.Frame3, s.px(frame3));
-    move(c.Label2, s.px(in_frame(frame2, layout::Label2)));
-    move(c.Label3, s.px(in_frame(frame3, layout::Label3)));
-    // A list's height is that of its text field and its drop-down together.
-    const auto place_list = [&](HWND combo, const Rect& frame, const Rect& place) {
-        RECT at = s.px(in_frame(frame, place));
-        at.bottom += s.px(3000);
-        move(combo, at);
-    };
-    place_list(c.Combo1[month_list], layout::Frame1[date_panel], layout::Combo1[month_list]);
-    place_list(c.Combo1[day_list], layout::Frame1[date_panel], layout::Combo1[day_list]);
-    place_list(c.Combo2, layout::Frame1[name_panel], layout::Combo2);
-    for (HWND name : name_labels_) {
-        move(name, RECT{0, 0, 0, 0});
+    if (!search_panels_built_) {
+        return;
     }
-    // As wide as the caption needs, so it is never cut off and the frame's
-    // edge shows again after it; the frame is the limit.
-    const auto place_option = [&](HWND option, const Rect& frame, const Rect& place) {
-        RECT at = s.px(in_frame(frame, place));
+    for (std::size_t i = 0; i < c.Frame1.size(); ++i) {
+        move(c.Frame1[i], at.Frame1[i]);
+    }
+    move(c.Frame2, at.Frame2);
+    move(c.Frame3, at.Frame3);
+    move(c.Label2, at.Label2);
+    move(c.Label3, at.Label3);
+    for (std::size_t i = 0; i < c.Combo1.size(); ++i) {
+        move(c.Combo1[i], at.Combo1[i]);
+    }
+    move(c.Combo2, at.Combo2);
+    move(c.Command1, at.Command1);
+    move(c.Label4, at.Label4);
+    move(c.Command2, at.Command2);
+    fit_options();
+}
+
+// As wide as the caption needs, so it is never cut off and the frame's edge
+// shows again after it; the frame is the limit.
+void MainWindow::fit_options() {
+    const Places at{scale_};
+    const auto fit = [this](HWND option, RECT place, const Rect& frame) {
         HDC dc = GetDC(option);
         HGDIOBJ previous = SelectObject(dc, fonts_->sans);
         const std::wstring caption = [option] {
@@ -226,16 +306,13 @@ void MainWindow::place_controls() {
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
         SelectObject(dc, previous);
         ReleaseDC(option, dc);
-        const int check = system_metric(SM_CXMENUCHECK, static_cast<UINT>(s.dpi()));
-        const int wanted = check + s.px(90) + text.cx + 2;
-        at.right = at.left + std::min(wanted, s.px(frame.width));
-        move(option, at);
+        const int check = system_metric(SM_CXMENUCHECK, static_cast<UINT>(scale_.dpi()));
+        const int wanted = check + scale_.px(90) + text.cx + 2;
+        place.right = place.left + std::min(wanted, scale_.px(frame.width));
+        move(option, place);
     };
-    place_option(c.Option1, layout::Frame1[date_panel], layout::Option1);
-    place_option(c.Option2, layout::Frame1[name_panel], layout::Option2);
-    move(c.Command1, s.px(layout::Command1));
-    move(c.Label4, s.px(layout::Label4));
-    move(c.Command2, s.px(layout::Command2));
+    fit(controls_.Option1, at.Option1, layout::Frame1[date_panel]);
+    fit(controls_.Option2, at.Option2, layout::Frame1[name_panel]);
 }
 
 void MainWindow::run(const std::function<void()>& handler) {
@@ -250,6 +327,10 @@ void MainWindow::run(const std::function<void()>& handler) {
 // The timer's ticks go straight to their procedure, past the procedures the
 // window is subclassed with, which ask the system for their records on every
 // message they see.
+void MainWindow::watch_frame(std::function<void(UINT message, WPARAM wparam)> watch) {
+    frame_watch_ = std::move(watch);
+}
+
 void MainWindow::start_timer() {
     SetTimer(window_, timer_id, timer_interval_ms, tick);
 }
@@ -290,11 +371,29 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         mouse_down(message, wparam, lparam);
         return 0;
+    case WM_LBUTTONUP:
+        mouse_up(lparam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        title_pressed_ = false;
+        break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+    case WM_SIZE:
+        if (frame_watch_) {
+            frame_watch_(message, wparam);
+        }
+        break;
     case WM_TIMER: // a tick sent to the window ticks as the timer's own
         if (wparam == timer_id) {
             run([this] { form_->Timer1_Timer(); });
+        } else if (wparam == build_timer_id) {
+            build_search_panels();
         }
         return 0;
     case WM_CONTEXTMENU:

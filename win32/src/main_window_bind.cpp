@@ -2,7 +2,6 @@
 #include <halvora/win32/bindings.h>
 #include <halvora/win32/combo_binding.h>
 #include <halvora/win32/main_window.h>
-#include <halvora/win32/mouse.h>
 #include <halvora/win32/text.h>
 
 #include <cstddef>
@@ -12,36 +11,33 @@ namespace halvora::win32 {
 void MainWindow::bind(Form1& form) {
     unbind();
     form_ = &form;
-    Controls& c = controls_;
+    const Controls& c = controls_;
     win32::bind(window_, form.caption);
     const auto always = [] { return true; };
+    for (std::size_t i = 0; i < c.Label1.size(); ++i) {
+        win32::bind(c.Label1[i], form.Label1[i], always);
+    }
+    if (search_panels_built_) {
+        bind_search_panels();
+    }
+    form.search_area.observe([this](Property) { show_search_area(); });
+    show_search_area();
+}
+
+void MainWindow::bind_search_panels() {
+    Form1& form = *form_;
+    const Controls& c = controls_;
     const auto with_search_area = [this] {
         return form_ != nullptr && form_->search_area.visible();
     };
-    for (std::size_t i = 0; i < c.Label1.size(); ++i) {
-        win32::bind(c.Label1[i], form.Label1[i], always);
-        const int index = static_cast<int>(i);
-        watches_.push_back(std::make_unique<MouseWatch>(
-            c.Label1[i],
-            [this, index](int button, int shift, POINT at) {
-                run([&] {
-                    form_->Label1_MouseDown(index, button, shift,
-                                            static_cast<float>(scale_.unrounded_twips(at.x)),
-                                            static_cast<float>(scale_.unrounded_twips(at.y)));
-                });
-            },
-            nullptr));
-    }
     win32::bind(c.Label2, form.Label2, with_search_area);
     win32::bind(c.Label3, form.Label3, with_search_area);
     win32::bind(c.Label4, form.Label4, with_search_area);
-    watches_.push_back(std::make_unique<MouseWatch>(
-        c.Label4, nullptr, [this] { run([this] { form_->Label4_Click(); }); }));
     win32::bind(c.Option1, form.Option1);
     win32::bind(c.Option2, form.Option2);
     SetWindowTextW(c.Command1, widen(form.Command1.caption()).c_str());
     SetWindowTextW(c.Command2, widen(form.Command2.caption()).c_str());
-    place_controls(); // the options' widths follow their captions
+    fit_options();
     for (const int index : {month_list, day_list}) {
         HWND combo = c.Combo1[static_cast<std::size_t>(index)];
         combo_bindings_.push_back(std::make_unique<ComboBinding>(
@@ -49,8 +45,6 @@ void MainWindow::bind(Form1& form) {
             [this, index, combo](HWND next) { leaving_list(index, combo, next); }));
     }
     combo_bindings_.push_back(std::make_unique<ComboBinding>(c.Combo2, form.Combo2, nullptr));
-    form.search_area.observe([this](Property) { show_search_area(); });
-    show_search_area();
 }
 
 void MainWindow::unbind() {
@@ -68,7 +62,7 @@ void MainWindow::unbind() {
     form_->Option1.observe({});
     form_->Option2.observe({});
     form_->search_area.observe({});
-    watches_.clear();
+    title_pressed_ = false;
     combo_bindings_.clear();
     form_ = nullptr;
 }
@@ -105,6 +99,14 @@ void MainWindow::show_search_area() {
         return;
     }
     const bool visible = form_->search_area.visible();
+    if (!search_panels_built_) {
+        // Before the window shows, the logic's views come and go unseen.
+        if (!visible || IsWindowVisible(window_) == FALSE) {
+            return;
+        }
+        build_search_panels();
+        return;
+    }
     const Controls& c = controls_;
     std::vector<HWND> parts{c.Frame1[date_panel],
                             c.Frame1[name_panel],

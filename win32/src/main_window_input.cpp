@@ -42,9 +42,13 @@ void MainWindow::command(int id, int code) {
     }
 }
 
-// The frames and the labels of the search results let the mouse through to
-// the window: a button going down is the frame's, the result boxes' nobody's,
-// the window's anywhere else.
+// Labels and frames let the mouse through to the window, which tells whose
+// the button going down is: the today panel's label's under it (the one on
+// top where two overlap), the running title's (a click once the left button
+// comes up over it again; the second press of a double click is none), a
+// frame's, the result boxes' (nobody's), or the window's anywhere else. No
+// control is watched through a procedure of its own: under wine that costs
+// each of its messages, its paints too, round trips to the wine server.
 void MainWindow::mouse_down(UINT message, WPARAM wparam, LPARAM lparam) {
     const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     const int button = button_value(message);
@@ -60,6 +64,25 @@ void MainWindow::mouse_down(UINT message, WPARAM wparam, LPARAM lparam) {
         return IsWindowVisible(frame) != FALSE && PtInRect(&place, at) != FALSE;
     };
     const auto twips = [this](int px) { return static_cast<float>(scale_.unrounded_twips(px)); };
+    HWND under = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
+    if (under != nullptr && under == controls_.Label4) {
+        if (message == WM_LBUTTONDOWN) {
+            title_pressed_ = true;
+            SetCapture(window_);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < controls_.Label1.size(); ++i) {
+        if (under == controls_.Label1[i]) {
+            const RECT label = place_of(under);
+            const int index = static_cast<int>(i);
+            run([&] {
+                form_->Label1_MouseDown(index, button, shift, twips(at.x - label.left),
+                                        twips(at.y - label.top));
+            });
+            return;
+        }
+    }
     if (inside(controls_.Frame2) || inside(controls_.Frame3)) {
         return;
     }
@@ -75,6 +98,21 @@ void MainWindow::mouse_down(UINT message, WPARAM wparam, LPARAM lparam) {
         }
     }
     run([&] { form_->Form_MouseDown(button, shift, twips(at.x), twips(at.y)); });
+}
+
+void MainWindow::mouse_up(LPARAM lparam) {
+    if (!title_pressed_) {
+        return;
+    }
+    title_pressed_ = false;
+    if (GetCapture() == window_) {
+        ReleaseCapture();
+    }
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    HWND under = ChildWindowFromPointEx(window_, at, CWP_SKIPINVISIBLE);
+    if (under != nullptr && under == controls_.Label4) {
+        run([this] { form_->Label4_Click(); });
+    }
 }
 
 void MainWindow::option_clicked(int which) {
@@ -121,7 +159,7 @@ bool MainWindow::press_enter() {
             return false;
         }
     }
-    if (focus == controls_.Command2) {
+    if (focus != nullptr && focus == controls_.Command2) {
         press(controls_.Command2);
     } else if (can_take_focus(controls_.Command1)) {
         press(controls_.Command1);

@@ -33,6 +33,7 @@ struct Program::Parts {
 Program::Program()
     : parts_(std::make_unique<Parts>()) {
     Parts& p = *parts_;
+    p.window.watch_frame([&p](UINT message, WPARAM wparam) { p.frame.notice(message, wparam); });
     p.window.bind(p.form);
     p.popup_menu.bind(p.form,
                       [&p](const std::function<void()>& handler) { p.window.run(handler); });
@@ -41,6 +42,7 @@ Program::Program()
 Program::~Program() {
     // The logic goes first; nothing may call into it on the way out.
     parts_->window.unbind();
+    parts_->window.watch_frame({});
     parts_->popup_menu.unbind();
 }
 
@@ -52,6 +54,7 @@ bool Program::start(int show_command) {
     p.window.run([&p] { p.form.Form_Load(); });
     // The first resize puts the window where its mode wants it before anyone sees it.
     p.frame.showing();
+    p.window.build_search_panels_soon();
     ShowWindow(p.window.handle(), show_command);
     UpdateWindow(p.window.handle());
     p.window.start_timer();

@@ -4,34 +4,25 @@
 namespace halvora::win32 {
 
 WindowFrame::WindowFrame(HWND window)
-    : window_(window) {
-    SetWindowSubclass(window_, watch, 1, reinterpret_cast<DWORD_PTR>(this));
-}
+    : window_(window) {}
 
-WindowFrame::~WindowFrame() {
-    RemoveWindowSubclass(window_, watch, 1);
-}
-
-LRESULT CALLBACK WindowFrame::watch(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                    UINT_PTR /*id*/, DWORD_PTR self) {
-    auto& frame = *reinterpret_cast<WindowFrame*>(self);
+void WindowFrame::notice(UINT message, WPARAM wparam) {
     switch (message) {
     case WM_ENTERSIZEMOVE:
-        frame.dragging_ = true;
+        dragging_ = true;
         break;
     case WM_EXITSIZEMOVE:
-        frame.dragging_ = false;
-        run_contained("resize handler", [&frame] { frame.tell_if_resized(); });
+        dragging_ = false;
+        run_contained("resize handler", [this] { tell_if_resized(); });
         break;
     case WM_SIZE:
-        if (wparam != SIZE_MINIMIZED && frame.setting_ == 0 && !frame.dragging_) {
-            run_contained("resize handler", [&frame] { frame.tell_if_resized(); });
+        if (wparam != SIZE_MINIMIZED && setting_ == 0 && !dragging_) {
+            run_contained("resize handler", [this] { tell_if_resized(); });
         }
         break;
     default:
         break;
     }
-    return DefSubclassProc(window, message, wparam, lparam);
 }
 
 Scale WindowFrame::scale() const {

@@ -304,6 +304,16 @@ sleep 0.3
 click_on 101
 [[ -z $(text_of 211) && -z $(text_of 105) ]] || fail "back to the date search, the name's texts stay"
 
+# The running title, a label the mouse goes through to the window: a click
+# stops it on its still text, a double click sets it running again (once).
+still='   Dorvanta ™   '
+click_on 212
+[[ $(text_of 212) == "$still" ]] || fail "a click left the running title at \"$(text_of 212)\""
+read -r x y <<<"$(centre_of 212)"
+timeout 5 xdotool mousemove "$x" "$y" sleep 0.1 click --repeat 2 --delay 80 1
+sleep 0.5
+[[ $(text_of 212) != "$still" ]] || fail "a double click left the running title still"
+
 # The about box, 660 and 640 twips (44 and 43 pixels) from the window's corner;
 # a click on its contents closes it.
 choose 5

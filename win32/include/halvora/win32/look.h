@@ -41,6 +41,6 @@ HICON program_icon(int size);
 
 // A kind of window of the program's, with the face colour and the arrow;
 // registered at the first call for its name.
-void register_window_class(const wchar_t* name, WNDPROC procedure);
+void register_window_class(const wchar_t* name, WNDPROC procedure, UINT style = 0);
 
 } // namespace halvora::win32

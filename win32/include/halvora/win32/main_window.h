@@ -22,7 +22,6 @@ class Label;
 namespace halvora::win32 {
 
 class ComboBinding;
-class MouseWatch;
 
 class MainWindow {
 public:
@@ -40,6 +39,18 @@ public:
     // Runs one of the logic's handlers; an exception ends here.
     void run(const std::function<void()>& handler);
 
+    // Passes on what the window hears of its frame (see WindowFrame::notice).
+    // The window's own procedure does, so that no other procedure stands in
+    // front of it: under wine each one costs every message of the window
+    // round trips to the wine server.
+    void watch_frame(std::function<void(UINT message, WPARAM wparam)> watch);
+
+    // The window shows the today panel first; its search panels are made
+    // when nothing else waits after that, or as soon as they are wanted.
+    void build_search_panels_soon();
+    void build_search_panels();
+    [[nodiscard]] bool search_panels_built() const { return search_panels_built_; }
+
     void start_timer();
     void stop_timer();
     // Hides the window for good: the program is ending and nothing of it runs.
@@ -49,7 +60,8 @@ public:
     // Shift+F10, and Enter for the search. True when the message was one of them.
     bool take_key(const MSG& message);
 
-    // The controls, by the names of the design.
+    // The controls, by the names of the design; the search panels' are null
+    // until they are made.
     struct Controls {
         std::array<HWND, label1_count> Label1{};
         std::array<HWND, frame1_count> Frame1{};
@@ -72,11 +84,15 @@ private:
     static void CALLBACK tick(HWND window, UINT message, UINT_PTR id, DWORD time);
     LRESULT handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
+    struct Places;
     void build();
     void place_controls();
+    void fit_options();
     void set_fonts();
+    void bind_search_panels();
     void command(int id, int code);
     void mouse_down(UINT message, WPARAM wparam, LPARAM lparam);
+    void mouse_up(LPARAM lparam);
     LRESULT control_colour(HDC dc, HWND control);
     void show_search_area();
     void option_clicked(int which);
@@ -93,13 +109,15 @@ private:
     std::vector<HWND> name_labels_; // screen readers name the lists after them
     Scale scale_{USER_DEFAULT_SCREEN_DPI};
     std::unique_ptr<Fonts> fonts_;
+    bool search_panels_built_ = false;
     bool high_contrast_ = false;
     HWND last_focus_ = nullptr;
+    bool title_pressed_ = false; // the left button went down on the running title
+    std::function<void(UINT, WPARAM)> frame_watch_;
 
     Form1* form_ = nullptr;
     int running_ = 0; // depth of handlers running
     bool ended_ = false;
-    std::vector<std::unique_ptr<MouseWatch>> watches_;
     std::vector<std::unique_ptr<ComboBinding>> combo_bindings_;
 };
 

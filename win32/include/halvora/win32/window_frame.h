@@ -16,7 +16,6 @@ namespace halvora::win32 {
 class WindowFrame final : public platform::WindowFrame {
 public:
     explicit WindowFrame(HWND window);
-    ~WindowFrame() override;
     WindowFrame(const WindowFrame&) = delete;
     WindowFrame& operator=(const WindowFrame&) = delete;
 
@@ -35,9 +34,11 @@ public:
     // The window is about to be shown for the first time: its first resize.
     void showing();
 
+    // What the window's procedure hears of its frame: the start and the end
+    // of a move-and-size loop, and each new size.
+    void notice(UINT message, WPARAM wparam);
+
 private:
-    static LRESULT CALLBACK watch(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                  UINT_PTR id, DWORD_PTR self);
     [[nodiscard]] RECT outer() const;
     [[nodiscard]] POINT origin() const;
     [[nodiscard]] Scale scale() const;
