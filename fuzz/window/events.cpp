@@ -220,7 +220,7 @@ void WindowSession::raise_resize() {
 
 // An option button empties the other panel's texts and result.
 void WindowSession::click_option(bool option1) {
-    option1 ? f_.Option1_Click() : f_.Option2_Click();
+    f_.option_clicked(option1 ? f_.Option1 : f_.Option2);
     const PanelTexts texts = panel_texts(f_);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const bool date_panel_text = i != 2 && i != 4;

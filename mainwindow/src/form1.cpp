@@ -13,6 +13,33 @@ Form1::~Form1() {
     close_about();
 }
 
+void Form1::option_clicked(const OptionButton& option) {
+    if (&option == &Option1) {
+        Option1.set_value(true);
+        Option1_Click();
+    } else if (&option == &Option2) {
+        Option2.set_value(true);
+        Option2_Click();
+    }
+}
+
+void Form1::stop_observing() {
+    caption.observe({});
+    for (Label& label : Label1) {
+        label.observe({});
+    }
+    for (Label* label : {&Label2, &Label3, &Label4}) {
+        label->observe({});
+    }
+    Option1.observe({});
+    Option2.observe({});
+    for (ComboBox& list : Combo1) {
+        list.observe({});
+    }
+    Combo2.observe({});
+    search_area.observe({});
+}
+
 void Form1::nevek() {
     const std::string_view outcome = napszerint(honap, nap);
     if (outcome == honapbaj || outcome == napbaj) {

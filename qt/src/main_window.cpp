@@ -310,16 +310,7 @@ void MainWindow::unbind() {
         return;
     }
     stop_timer();
-    form_->caption.observe({});
-    for (Label& label : form_->Label1) {
-        label.observe({});
-    }
-    for (Label* label : {&form_->Label2, &form_->Label3, &form_->Label4}) {
-        label->observe({});
-    }
-    form_->Option1.observe({});
-    form_->Option2.observe({});
-    form_->search_area.observe({});
+    form_->stop_observing();
     for (const QPointer<ComboBinding>& binding : combo_bindings_) {
         delete binding.data();
     }
@@ -345,16 +336,7 @@ void MainWindow::stop_timer() {
 }
 
 void MainWindow::option_clicked(int which) {
-    run([&] {
-        // The toolkit turns a clicked option button on before its handler runs.
-        if (which == 1) {
-            form_->Option1.set_value(true);
-            form_->Option1_Click();
-        } else {
-            form_->Option2.set_value(true);
-            form_->Option2_Click();
-        }
-    });
+    run([&] { form_->option_clicked(which == 1 ? form_->Option1 : form_->Option2); });
     // Qt flips a non-exclusive button on every click; the logic decides.
     if (form_ != nullptr) {
         show_option(*option1_, form_->Option1);

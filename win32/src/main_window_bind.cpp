@@ -52,16 +52,7 @@ void MainWindow::unbind() {
         return;
     }
     stop_timer();
-    form_->caption.observe({});
-    for (Label& label : form_->Label1) {
-        label.observe({});
-    }
-    for (Label* label : {&form_->Label2, &form_->Label3, &form_->Label4}) {
-        label->observe({});
-    }
-    form_->Option1.observe({});
-    form_->Option2.observe({});
-    form_->search_area.observe({});
+    form_->stop_observing();
     title_pressed_ = false;
     combo_bindings_.clear();
     form_ = nullptr;

@@ -115,18 +115,9 @@ void MainWindow::mouse_up(LPARAM lparam) {
     }
 }
 
+// Windows leaves a plain option button as it was: the logic turns it on.
 void MainWindow::option_clicked(int which) {
-    run([&] {
-        // Windows leaves a plain option button as it was; clicked, it is on
-        // before its handler runs, as the logic expects.
-        if (which == 1) {
-            form_->Option1.set_value(true);
-            form_->Option1_Click();
-        } else {
-            form_->Option2.set_value(true);
-            form_->Option2_Click();
-        }
-    });
+    run([&] { form_->option_clicked(which == 1 ? form_->Option1 : form_->Option2); });
 }
 
 // The lists' validation: when the focus moves on to another control of the

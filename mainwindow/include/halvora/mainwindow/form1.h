@@ -135,6 +135,12 @@ public:
     // The menu key or Shift+F10: the same popup menu, for the keyboard alone
     // and for the title bar alone, which leaves nothing to right-click.
     void open_menu_from_keyboard();
+    // An option button the user clicked (Option1 or Option2): on first, as a
+    // toolkit turns it, then its handler.
+    void option_clicked(const OptionButton& option);
+    // A binding letting go of the window: no control but the menu's items
+    // tells anyone of its changes any more.
+    void stop_observing();
 
     // The about box while it is open, else null.
     [[nodiscard]] about* about_box() const { return about_.get(); }
