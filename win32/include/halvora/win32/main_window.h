@@ -85,6 +85,10 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     struct Places;
+    // The clock's tick, and the moment the search panels are made.
+    static constexpr UINT_PTR tick_timer_id = 1;
+    static constexpr UINT_PTR build_timer_id = 2;
+
     void build();
     void place_controls();
     void fit_options();
