@@ -8,6 +8,8 @@
 # locale, which wine knows by itself) would make bash warn.
 set -eu
 build=$(cd "$(dirname "$0")/.." && pwd)/build/windows
+shared=""
+[ -n "${WINEPREFIX:-}" ] || shared=yes
 export WINEPREFIX="${WINEPREFIX:-$build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -22,7 +24,23 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
             WINEPREFIX=$template wineboot --init >/dev/null 2>&1
             WINEPREFIX=$template wineserver --wait
         fi
-        [ -f "$WINEPREFIX/system.reg" ] || cp -a "$template" "$WINEPREFIX"
+        # Copied aside, then renamed into place: a program that starts
+        # meanwhile finds the whole prefix or none.
+        if [ ! -e "$WINEPREFIX" ]; then
+            rm -rf "$WINEPREFIX.copy"
+            cp -a "$template" "$WINEPREFIX.copy"
+            mv "$WINEPREFIX.copy" "$WINEPREFIX"
+        elif [ ! -f "$WINEPREFIX/system.reg" ]; then
+            cp -a "$template/." "$WINEPREFIX"
+        fi
     ) 9>"$build/wine.lock"
+fi
+# The build's own prefix, which the tests share, keeps one wine server while
+# programs come and go, and half a minute after the last: when each
+# program's start and end starts and stops a server, a program that connects
+# just as one stops fails ("Connection reset by peer"). Mostly one is running
+# already, and this says so. A caller's own prefix keeps its own ways.
+if [ -n "$shared" ]; then
+    wineserver -p30 </dev/null >/dev/null 2>&1 || true
 fi
 exec wine "$@"
