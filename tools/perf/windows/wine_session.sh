@@ -46,9 +46,14 @@ start_wine_session() {
     "$wine_run" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
     # Debian keeps wine's own fonts where wine 8 does not look for them.
     cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # The server the line above started must be gone before the session's own
+    # starts, or that one finds it still there and ends at once.
     timeout 10 wineserver -k 2>/dev/null || true
+    timeout 10 wineserver -w 2>/dev/null || true
     wineserver -f -p &
     wine_session_server=$!
+    sleep 0.5
+    kill -0 "$wine_session_server" 2>/dev/null || { echo "the wine server did not start" >&2; exit 1; }
 }
 
 # The process's CPU time so far, all its threads, in ms (the scheduler's own
