@@ -50,7 +50,8 @@ void show_label(HWND widget, const Label& label, Property property, bool in_view
 }
 
 void bind(HWND widget, Label& label, std::function<bool()> in_view) {
-    for (const Property property : {Property::text, Property::colour, Property::visible}) {
+    // Shown, a label gets its text along with its visibility, and a paint for its colour.
+    for (const Property property : {Property::colour, Property::visible}) {
         show_label(widget, label, property, in_view());
     }
     label.observe([widget, &label, in_view = std::move(in_view)](Property property) {

@@ -8,13 +8,6 @@
 namespace halvora::win32 {
 namespace {
 
-std::wstring window_text(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::wstring item_text(HWND widget, int index) {
     const auto length = SendMessageW(widget, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) {

@@ -3,6 +3,7 @@
 #include <halvora/mainwindow/layout.h>
 #include <halvora/win32/control_ids.h>
 #include <halvora/win32/main_window.h>
+#include <halvora/win32/text.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -239,12 +240,7 @@ void MainWindow::fit_options() {
     const auto fit = [this](HWND option, RECT place, const Rect& frame) {
         HDC dc = GetDC(option);
         HGDIOBJ previous = SelectObject(dc, fonts_->sans);
-        const std::wstring caption = [option] {
-            std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(option)) + 1, L'\0');
-            text.resize(static_cast<std::size_t>(
-                GetWindowTextW(option, text.data(), static_cast<int>(text.size()))));
-            return text;
-        }();
+        const std::wstring caption = window_text(option);
         SIZE text{};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
         SelectObject(dc, previous);

@@ -50,4 +50,11 @@ std::optional<std::string> narrow_exactly(std::wstring_view utf16) {
     return to_utf8(utf16, WC_ERR_INVALID_CHARS);
 }
 
+std::wstring window_text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 } // namespace halvora::win32

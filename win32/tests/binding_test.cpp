@@ -77,10 +77,7 @@ void pump() {
 }
 
 std::string text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return narrow(text);
+    return narrow(window_text(window));
 }
 
 TEST(Units, TwipsAtEachResolution) {
